@@ -1,0 +1,76 @@
+#include "i18n/caption_table.h"
+
+#include <cassert>
+#include <string_view>
+
+namespace orvane {
+namespace {
+
+constexpr int kTexts = 4;  // languages with texts; column 4 stays empty
+using Row = std::array<std::u16string_view, kTexts>;
+
+// Slot by slot, English, French, German, Dutch.
+constexpr std::array<Row, 9> kCaptionTexts = {{
+    {u"Language", u"langue", u"Sprache", u"taal"},
+    {u"High pressure alarm", u"Alarme de haute pression", u"Hochdruck-alarm", u"Hoge druk alarm"},
+    {u"Low pressure alarm", u"Alarme de basse pression", u"Niederdruck-alarm", u"Lage druk alarm"},
+    {u"Job description", u"Description du poste", u"Job-beschreibung", u"Functiebeschrijving"},
+    {u"SMS Number 1", u"Numéro SMS 1", u"SMS-Nummer 1", u"SMS nummer 1"},
+    {u"SMS Number 2", u"Numéro SMS 2", u"SMS-Nummer 2", u"SMS nummer 2"},
+    {u"SMS Number 3", u"Numéro SMS 3", u"SMS-Nummer 3", u"SMS nummer 3"},
+    {u"Exit settings editor", u"Quitter éditeur de paramètres", u"Verlassen settings editor",
+     u"af te sluiten Settings Editor"},
+    {u"Save the settings before you exit?", u"Enregistrer les paramètres avant de quitter?",
+     u"Speichern Sie die Einstellungen, bevor Sie verlassen?",
+     u"Sla de instellingen op voordat u afsluiten?"},
+}};
+
+constexpr int kHighAlarmSlot = 1;
+constexpr int kLowAlarmSlot = 2;
+
+// " (55Pa)"
+std::u16string alarmSuffix(std::int16_t value) {
+    std::u16string suffix = u" (";
+    for (const char digit : std::to_string(value)) {
+        suffix += static_cast<char16_t>(digit);
+    }
+    suffix += u"Pa)";
+    return suffix;
+}
+
+}  // namespace
+
+void CaptionTable::rebuild(std::int16_t highAlarm, std::int16_t lowAlarm) {
+    const std::u16string highSuffix = alarmSuffix(highAlarm);
+    const std::u16string lowSuffix = alarmSuffix(lowAlarm);
+    for (int slot = 0; slot < static_cast<int>(kCaptionTexts.size()); ++slot) {
+        for (int language = 0; language < kTexts; ++language) {
+            std::u16string& text = entries_[static_cast<std::size_t>(slot * kLanguages + language)];
+            text = kCaptionTexts[static_cast<std::size_t>(slot)][static_cast<std::size_t>(language)];
+            if (slot == kHighAlarmSlot) {
+                text += highSuffix;
+            } else if (slot == kLowAlarmSlot) {
+                text += lowSuffix;
+            }
+        }
+    }
+}
+
+const std::u16string& CaptionTable::entry(int language, int slot) const {
+    assert(language >= 0 && language < kLanguages && slot >= 0 && slot < kSlots);
+    return entries_[static_cast<std::size_t>(slot * kLanguages + language)];
+}
+
+int CaptionTable::columnFor(int languageIndex) {
+    return languageIndex >= 0 && languageIndex < kTexts ? languageIndex : 0;
+}
+
+void RefreshCaptions(const EditorState& state, CaptionTable& table, FrameCaptions& frames) {
+    table.rebuild(state.highAlarm(), state.lowAlarm());
+    const int column = CaptionTable::columnFor(state.languageIndex());
+    for (int frame = 0; frame < FrameCaptions::kFrameCount; ++frame) {
+        frames.setFrameCaption(frame, table.entry(column, frame));
+    }
+}
+
+}  // namespace orvane

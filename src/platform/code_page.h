@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvane::platform {
+
+// The 8-bit code page of the settings file: the system's ANSI code page, or Windows-1252 where
+// the system has none (UTF-8 locales, as on Linux).
+std::u16string decodeCodePage(std::string_view bytes);
+
+// The bytes of `text` in the code page, or nothing when a character has no byte there.
+std::optional<std::string> encodeCodePage(std::u16string_view text);
+
+bool codePageHolds(std::u16string_view text);
+
+}  // namespace orvane::platform

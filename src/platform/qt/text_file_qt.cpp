@@ -1,0 +1,60 @@
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "platform/text_file.h"
+
+namespace orvane::platform {
+namespace {
+
+QString toQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+class FileReader final : public ByteReader {
+public:
+    explicit FileReader(const QString& path) : file_(path) {}
+    bool open() { return file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+
+    std::size_t read(std::span<char> buffer) override {
+        const qint64 got = file_.read(buffer.data(), static_cast<qint64>(buffer.size()));
+        return got > 0 ? static_cast<std::size_t>(got) : 0;
+    }
+
+private:
+    QFile file_;
+};
+
+}  // namespace
+
+std::unique_ptr<ByteReader> openRegularFile(std::u16string_view path) {
+    const QString name = toQString(path);
+    // Follows links: a link to a regular file is read, a folder, pipe or device is not.
+    if (!QFileInfo(name).isFile()) {
+        return nullptr;
+    }
+    auto reader = std::make_unique<FileReader>(name);
+    if (!reader->open()) {
+        return nullptr;
+    }
+    return reader;
+}
+
+ReplaceResult replaceFile(std::u16string_view path, std::string_view bytes) {
+    QSaveFile file(toQString(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {false, file.errorString().toStdU16String()};
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), size) != size) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return {false, reason.toStdU16String()};
+    }
+    if (!file.commit()) {
+        return {false, file.errorString().toStdU16String()};
+    }
+    return {true, {}};
+}
+
+}  // namespace orvane::platform
