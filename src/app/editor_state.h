@@ -10,7 +10,7 @@ namespace orvane {
 // Setting a value behaves exactly like a user's edit of its control: an alarm set to a new value
 // runs that alarm's rule and a language set runs the language rule, before the setter returns.
 class EditorState {
-public:
+  public:
     // Texts longer than their field's maximum length are cut to it.
     virtual std::u16string jobDescription() const = 0;
     virtual void setJobDescription(std::u16string_view text) = 0;
@@ -30,7 +30,7 @@ public:
     virtual std::int16_t languageIndex() const = 0;
     virtual bool setLanguageIndex(std::int16_t index) = 0;
 
-protected:
+  protected:
     ~EditorState() = default;
 };
 

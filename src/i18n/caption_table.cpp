@@ -46,7 +46,8 @@ void CaptionTable::rebuild(std::int16_t highAlarm, std::int16_t lowAlarm) {
     for (int slot = 0; slot < static_cast<int>(kCaptionTexts.size()); ++slot) {
         for (int language = 0; language < kTexts; ++language) {
             std::u16string& text = entries_[static_cast<std::size_t>(slot * kLanguages + language)];
-            text = kCaptionTexts[static_cast<std::size_t>(slot)][static_cast<std::size_t>(language)];
+            text =
+                kCaptionTexts[static_cast<std::size_t>(slot)][static_cast<std::size_t>(language)];
             if (slot == kHighAlarmSlot) {
                 text += highSuffix;
             } else if (slot == kLowAlarmSlot) {

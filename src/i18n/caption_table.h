@@ -9,18 +9,18 @@ namespace orvane {
 
 // The window's frames, titled from the caption table.
 class FrameCaptions {
-public:
+  public:
     static constexpr int kFrameCount = 7;
     virtual void setFrameCaption(int frame, std::u16string_view caption) = 0;
 
-protected:
+  protected:
     ~FrameCaptions() = default;
 };
 
 // Every text the editor shows in four languages: 5 language columns (0 English, 1 French,
 // 2 German, 3 Dutch; column 4 unused) by 10 slots, stored column-fastest.
 class CaptionTable {
-public:
+  public:
     static constexpr int kLanguages = 5;
     static constexpr int kSlots = 10;
     static constexpr int kExitTitleSlot = 7;
@@ -36,7 +36,7 @@ public:
     // (-1 when no language is selected).
     static int columnFor(int languageIndex);
 
-private:
+  private:
     std::array<std::u16string, kLanguages * kSlots> entries_;
 };
 

@@ -8,13 +8,13 @@ enum class Answer { Yes, No, Cancel };
 
 // Modal message boxes over the program's window.
 class Dialogs {
-public:
+  public:
     // Yes/No/Cancel with the question icon; Esc and the box's close button answer Cancel.
     virtual Answer ask(std::u16string_view text, std::u16string_view title) = 0;
     // One OK button with the warning icon.
     virtual void warn(std::u16string_view text, std::u16string_view title) = 0;
 
-protected:
+  protected:
     ~Dialogs() = default;
 };
 

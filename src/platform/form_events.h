@@ -10,7 +10,7 @@ namespace orvane::platform {
 // What a window reports to the program. Only user actions are reported: a value set by the
 // program through Window never comes back as a notification.
 class FormEvents {
-public:
+  public:
     // The window is about to close, for whatever reason. Returns true to keep it open.
     virtual bool queryUnload() = 0;
     // A button was pressed, or an entry of a list was chosen.
@@ -25,7 +25,7 @@ public:
     // Returns false to refuse the whole insertion.
     virtual bool acceptInsertion(ControlId control, std::u16string_view inserted) = 0;
 
-protected:
+  protected:
     ~FormEvents() = default;
 };
 

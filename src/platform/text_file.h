@@ -9,7 +9,7 @@
 namespace orvane::platform {
 
 class ByteReader {
-public:
+  public:
     virtual ~ByteReader() = default;
     // Fills the front of `buffer`; returns how many bytes it read, 0 at the end or on an error.
     virtual std::size_t read(std::span<char> buffer) = 0;

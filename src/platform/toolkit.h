@@ -12,7 +12,7 @@
 namespace orvane::platform {
 
 class Toolkit {
-public:
+  public:
     virtual ~Toolkit() = default;
     virtual std::unique_ptr<Window> createWindow(const FormDesign& design, FormEvents& events) = 0;
     // Runs the event loop until the last window has closed; returns the exit code.
@@ -29,7 +29,7 @@ struct Services {
 
 // The production toolkit with its dialogs, shell and the folder that holds the program.
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
     virtual Services services() = 0;
 };

@@ -15,7 +15,7 @@ struct TwipSize {
 // The one window of the program and its controls, addressed by their place in the design table.
 // Setters never report back through FormEvents.
 class Window {
-public:
+  public:
     virtual ~Window() = default;
 
     virtual void setCaption(std::u16string_view caption) = 0;

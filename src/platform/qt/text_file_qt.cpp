@@ -12,7 +12,7 @@ QString toQString(std::u16string_view text) {
 }
 
 class FileReader final : public ByteReader {
-public:
+  public:
     explicit FileReader(const QString& path) : file_(path) {}
     bool open() { return file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
 
@@ -21,7 +21,7 @@ public:
         return got > 0 ? static_cast<std::size_t>(got) : 0;
     }
 
-private:
+  private:
     QFile file_;
 };
 

@@ -1,0 +1,243 @@
+#include "platform/qt/qt_window.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/qt/combo_box.h"
+#include "platform/qt/form_widget.h"
+#include "platform/qt/pictures.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/scroll_bar.h"
+#include "platform/qt/text_box.h"
+
+namespace orvane::platform::qt {
+namespace {
+
+// Qt's device-independent pixel is the pixel at 96 DPI, so 15 twips make one at every scale.
+int pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+int pixels(float twips) {
+    return static_cast<int>(std::lround(twips / static_cast<float>(kTwipsPerPixel)));
+}
+
+float twips(int pixels) {
+    return static_cast<float>(pixels * kTwipsPerPixel);
+}
+
+QRect pixelRect(const TwipRect& rect) {
+    return {pixels(rect.left), pixels(rect.top), pixels(rect.width), pixels(rect.height)};
+}
+
+QString objectName(const ControlDesign& control) {
+    QString name =
+        QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size()));
+    if (control.index >= 0) {
+        name += QStringLiteral("(%1)").arg(control.index);
+    }
+    return name;
+}
+
+QFont designFont(const FontDesign& design) {
+    QFont font(toQString(design.family));
+    font.setPointSizeF(design.pointSize);
+    font.setWeight(static_cast<QFont::Weight>(design.weight));
+    return font;
+}
+
+template <typename Control>
+Control* as(const std::vector<QWidget*>& controls, ControlId id) {
+    return static_cast<Control*>(controls.at(static_cast<std::size_t>(id)));
+}
+
+}  // namespace
+
+QtWindow::QtWindow(const FormDesign& design, FormEvents& events)
+    : events_(events), form_(std::make_unique<FormWidget>(events_)) {
+    form_->setObjectName(QStringLiteral("Form1"));
+    form_->setWindowTitle(toQString(design.caption));
+    form_->setWindowIcon(pictureIcon(design.icon));
+    form_->setFont(designFont(design.font));
+    form_->setFixedSize(pixels(design.clientWidth), pixels(design.clientHeight));
+    createControls(design);
+    stackControls(design);
+    chainTabOrder(design);
+}
+
+QtWindow::~QtWindow() {
+    events_.close();
+}
+
+QWidget* QtWindow::widget() const {
+    return form_.get();
+}
+
+void QtWindow::createControls(const FormDesign& design) {
+    FormEvents& events = events_;
+    controls_.reserve(design.controls.size());
+    for (std::size_t id = 0; id < design.controls.size(); ++id) {
+        const ControlDesign& control = design.controls[id];
+        const auto controlId = static_cast<ControlId>(id);
+        QWidget* parent = control.container == kNoControl
+                              ? form_.get()
+                              : controls_.at(static_cast<std::size_t>(control.container));
+        QWidget* widget = nullptr;
+        switch (control.kind) {
+            case ControlKind::Frame: {
+                auto* frame = new QGroupBox(toQString(control.text), parent);
+                frame->setFocusPolicy(Qt::NoFocus);
+                widget = frame;
+                break;
+            }
+            case ControlKind::ComboBox: {
+                auto* combo = new ComboBox(controlId, events, parent);
+                combo->setProgramText(toQString(control.text));
+                widget = combo;
+                break;
+            }
+            case ControlKind::PictureButton: {
+                auto* button = new QPushButton(parent);
+                button->setIcon(pictureIcon(control.picture));
+                button->setIconSize(QSize(32, 32));
+                button->setToolTip(toQString(control.toolTip));
+                button->setAutoDefault(true);  // Enter presses the focused button
+                QObject::connect(button, &QPushButton::clicked, button,
+                                 [&events, controlId] { events.click(controlId); });
+                widget = button;
+                break;
+            }
+            case ControlKind::HScrollBar:
+                widget = new ScrollBar(controlId, control.scroll, events, parent);
+                break;
+            case ControlKind::TextBox: {
+                auto* box = new TextBox(controlId, events, parent);
+                if (control.maxLength > 0) {
+                    box->setMaxLength(control.maxLength);
+                }
+                box->setProgramText(toQString(control.text));
+                widget = box;
+                break;
+            }
+        }
+        widget->setObjectName(objectName(control));
+        widget->setGeometry(pixelRect(control.rect));
+        controls_.push_back(widget);
+    }
+}
+
+// Later siblings are drawn over earlier ones: raise from the back to the front.
+void QtWindow::stackControls(const FormDesign& design) {
+    std::vector<std::size_t> order(design.controls.size());
+    for (std::size_t id = 0; id < order.size(); ++id) {
+        order[id] = id;
+    }
+    std::stable_sort(order.begin(), order.end(), [&design](std::size_t a, std::size_t b) {
+        return design.controls[a].stackPlace > design.controls[b].stackPlace;
+    });
+    for (const std::size_t id : order) {
+        controls_[id]->raise();
+    }
+}
+
+void QtWindow::chainTabOrder(const FormDesign& design) {
+    std::vector<std::size_t> order;
+    for (std::size_t id = 0; id < design.controls.size(); ++id) {
+        if (controls_[id]->focusPolicy() & Qt::TabFocus) {
+            order.push_back(id);
+        }
+    }
+    std::sort(order.begin(), order.end(), [&design](std::size_t a, std::size_t b) {
+        return design.controls[a].tabIndex < design.controls[b].tabIndex;
+    });
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(controls_[order[i - 1]], controls_[order[i]]);
+    }
+    if (!order.empty()) {
+        controls_[order.front()]->setFocus();
+    }
+}
+
+void QtWindow::setCaption(std::u16string_view caption) {
+    form_->setWindowTitle(toQString(caption));
+}
+
+// The frame is known once the native window exists; on X11 only after the window manager has
+// framed it, so before the first show there it is the client area alone.
+TwipSize QtWindow::outerSize() const {
+    form_->winId();
+    const QSize size = form_->frameGeometry().size();
+    return {twips(size.width()), twips(size.height())};
+}
+
+TwipSize QtWindow::screenSize() const {
+    const QSize size = form_->screen()->geometry().size();
+    return {twips(size.width()), twips(size.height())};
+}
+
+void QtWindow::setLeft(float left) {
+    form_->move(pixels(left), form_->y());
+}
+
+void QtWindow::setTop(float top) {
+    form_->move(form_->x(), pixels(top));
+}
+
+void QtWindow::show() {
+    form_->show();
+}
+
+bool QtWindow::isVisible() const {
+    return form_->isVisible();
+}
+
+std::u16string QtWindow::text(ControlId control) const {
+    QWidget* widget = controls_.at(static_cast<std::size_t>(control));
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        return frame->title().toStdU16String();
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        return combo->currentText().toStdU16String();
+    }
+    return as<QLineEdit>(controls_, control)->text().toStdU16String();
+}
+
+void QtWindow::setText(ControlId control, std::u16string_view text) {
+    QWidget* widget = controls_.at(static_cast<std::size_t>(control));
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        frame->setTitle(toQString(text));
+    } else if (auto* combo = dynamic_cast<ComboBox*>(widget)) {
+        combo->setProgramText(toQString(text));
+    } else {
+        as<TextBox>(controls_, control)->setProgramText(toQString(text));
+    }
+}
+
+int QtWindow::value(ControlId control) const {
+    return as<ScrollBar>(controls_, control)->value();
+}
+
+void QtWindow::setValue(ControlId control, int value) {
+    as<ScrollBar>(controls_, control)->setProgramValue(value);
+}
+
+void QtWindow::addItem(ControlId control, int position, std::u16string_view item) {
+    as<ComboBox>(controls_, control)->insertProgramItem(position, toQString(item));
+}
+
+int QtWindow::itemCount(ControlId control) const {
+    return as<ComboBox>(controls_, control)->count();
+}
+
+int QtWindow::listIndex(ControlId control) const {
+    return as<ComboBox>(controls_, control)->currentIndex();
+}
+
+void QtWindow::setListIndex(ControlId control, int index) {
+    as<ComboBox>(controls_, control)->setProgramIndex(index);
+}
+
+}  // namespace orvane::platform::qt

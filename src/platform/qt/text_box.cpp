@@ -1,0 +1,105 @@
+#include "platform/qt/text_box.h"
+
+#include <QKeyEvent>
+#include <QValidator>
+
+namespace orvane::platform::qt {
+namespace {
+
+// Hands every change that inserts text to the program's rule, whatever route the text took:
+// typing, paste by key or menu, middle-click, drag and drop or an input method. Comparing with
+// the text before the change finds what was inserted.
+class InsertionGuard final : public QValidator {
+  public:
+    InsertionGuard(ControlId id, FormEvents& events, QLineEdit* field)
+        : QValidator(field), id_(id), events_(events), before_(field->text()) {
+        connect(field, &QLineEdit::textChanged, this,
+                [this](const QString& text) { before_ = text; });
+    }
+
+    void setBypassed(bool bypassed) { bypassed_ = bypassed; }
+
+    State validate(QString& input, int& /*pos*/) const override {
+        if (bypassed_) {
+            return Acceptable;
+        }
+        const QStringView inserted = insertedPart(before_, input);
+        if (inserted.isEmpty()) {
+            return Acceptable;
+        }
+        const std::u16string_view text(reinterpret_cast<const char16_t*>(inserted.utf16()),
+                                       static_cast<std::size_t>(inserted.size()));
+        return events_.acceptInsertion(id_, text) ? Acceptable : Invalid;
+    }
+
+  private:
+    static QStringView insertedPart(QStringView before, QStringView after) {
+        qsizetype prefix = 0;
+        while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix]) {
+            ++prefix;
+        }
+        qsizetype suffix = 0;
+        while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
+               before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
+            ++suffix;
+        }
+        return after.mid(prefix, after.size() - prefix - suffix);
+    }
+
+    ControlId id_;
+    FormEvents& events_;
+    QString before_;
+    bool bypassed_ = false;
+};
+
+}  // namespace
+
+TextBox::TextBox(ControlId id, FormEvents& events, QWidget* parent)
+    : QLineEdit(parent), id_(id), events_(events) {
+    setValidator(new InsertionGuard(id, events, this));
+}
+
+void TextBox::setProgramText(const QString& text) {
+    auto* guard = static_cast<InsertionGuard*>(const_cast<QValidator*>(validator()));
+    guard->setBypassed(true);
+    setText(text);
+    guard->setBypassed(false);
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    if (const int code = characterCode(*event); code != 0) {
+        auto keyAscii = static_cast<std::int16_t>(code);
+        events_.keyPress(id_, keyAscii);
+        if (keyAscii == 0) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+int characterCode(const QKeyEvent& event) {
+    const int key = event.key();
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const bool control = modifiers.testFlag(Qt::ControlModifier);
+    const bool alt = modifiers.testFlag(Qt::AltModifier);
+    if (key == Qt::Key_Delete || (key >= Qt::Key_Home && key <= Qt::Key_PageDown) ||
+        key == Qt::Key_Insert || (key >= Qt::Key_F1 && key <= Qt::Key_F35)) {
+        return 0;
+    }
+    if (control && !alt) {
+        if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+            return key - Qt::Key_A + 1;
+        }
+        if (key == Qt::Key_Backspace) {
+            return 0x7F;
+        }
+    }
+    const QString text = event.text();
+    if (text.size() == 1 && !alt) {
+        return text.front().unicode();
+    }
+    return 0;
+}
+
+}  // namespace orvane::platform::qt

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "app/editor_state.h"
+#include "i18n/caption_table.h"
+#include "platform/toolkit.h"
+
+namespace orvane {
+
+// The editor window. Its controls hold the editor state; its handlers are the input rules, the
+// closing prompt and the two launcher buttons.
+class Form1 final : public EditorState, private FrameCaptions, private platform::FormEvents {
+  public:
+    // Creates the window, hidden, and runs Form_Load.
+    explicit Form1(const platform::Services& services);
+    ~Form1();
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    platform::Window& window() { return *window_; }
+    const CaptionTable& captions() const { return captions_; }
+    void refreshCaptions();
+
+    // EditorState
+    std::u16string jobDescription() const override;
+    void setJobDescription(std::u16string_view text) override;
+    std::int16_t highAlarm() const override;
+    bool setHighAlarm(std::int16_t value) override;
+    std::int16_t lowAlarm() const override;
+    bool setLowAlarm(std::int16_t value) override;
+    std::u16string smsNumber(int number) const override;
+    void setSmsNumber(int number, std::u16string_view text) override;
+    std::int16_t languageIndex() const override;
+    bool setLanguageIndex(std::int16_t index) override;
+
+    // Handlers, named after their control and event.
+    void Form_Load();
+    bool Form_QueryUnload();  // true keeps the window open
+    void Combo1_Click();
+    void HScroll1_Change();
+    void HScroll1_Scroll();
+    void HScroll2_Change();
+    void HScroll2_Scroll();
+    void Text1_KeyPress(int index, std::int16_t& keyAscii);
+    void Command1_Click();
+    void Command2_Click();
+
+  private:
+    // FormEvents
+    bool queryUnload() override;
+    void click(platform::ControlId control) override;
+    void change(platform::ControlId control) override;
+    void scroll(platform::ControlId control) override;
+    void keyPress(platform::ControlId control, std::int16_t& keyAscii) override;
+    bool acceptInsertion(platform::ControlId control, std::u16string_view inserted) override;
+
+    // FrameCaptions
+    void setFrameCaption(int frame, std::u16string_view caption) override;
+
+    void highAlarmRule();
+    void lowAlarmRule();
+    bool setAlarm(platform::ControlId bar, std::int16_t value);
+    void setFieldText(platform::ControlId field, std::u16string_view text);
+
+    platform::Services services_;
+    std::unique_ptr<platform::Window> window_;
+    CaptionTable captions_;
+};
+
+}  // namespace orvane
