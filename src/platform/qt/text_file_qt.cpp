@@ -42,14 +42,21 @@ std::unique_ptr<ByteReader> openRegularFile(std::u16string_view path) {
 
 ReplaceResult replaceFile(std::u16string_view path, std::string_view bytes) {
     QSaveFile file(toQString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a buffered QSaveFile only writes in commit(), whose flush failure (a full disk)
+    // Qt 6.4 ignores, so it would put a cut-off file in place of the old one. Written directly,
+    // every failure shows here. A write can also stop short without an error; writing the rest
+    // then reports the system's reason (e.g. no space left).
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return {false, file.errorString().toStdU16String()};
     }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return {false, reason.toStdU16String()};
+    while (!bytes.empty()) {
+        const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        if (written <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return {false, reason.toStdU16String()};
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     if (!file.commit()) {
         return {false, file.errorString().toStdU16String()};

@@ -1,0 +1,68 @@
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/code_page.h"
+#include "platform/paths.h"
+#include "settings/setting_keys.h"
+#include "settings/settings_file.h"
+
+namespace orvane {
+namespace {
+
+std::u16string decimal(std::int16_t number) {
+    char digits[8];
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), number).ptr;
+    return std::u16string(std::begin(digits), end);
+}
+
+std::u16string valueText(const EditorState& state, Setting setting) {
+    switch (setting) {
+        case Setting::JobDescription:
+            return state.jobDescription();
+        case Setting::HighAlarm:
+            return decimal(state.highAlarm());
+        case Setting::LowAlarm:
+            return decimal(state.lowAlarm());
+        case Setting::Language:
+            return decimal(state.languageIndex());
+        default:
+            return state.smsNumber(smsNumberOf(setting));
+    }
+}
+
+}  // namespace
+
+EncodedSettings EncodeSettings(const EditorState& state) {
+    EncodedSettings file;
+    for (const SettingKey& key : kSettingKeys) {
+        const std::u16string value = valueText(state, key.setting);
+        // A line break inside a text would split its line and could even pose as another key.
+        if (value.find_first_of(u"\r\n") != std::u16string::npos) {
+            return {{},
+                    u"The " + std::u16string(key.name) +
+                        u" contains a line break, which cannot be written to SETTINGS.TXT."};
+        }
+        const std::optional<std::string> line =
+            platform::encodeCodePage(std::u16string(key.key) + value);
+        if (!line) {
+            return {{},
+                    u"The " + std::u16string(key.name) +
+                        u" contains a character that cannot be written to SETTINGS.TXT."};
+        }
+        file.bytes += *line;
+        file.bytes += "\r\n";
+    }
+    return file;
+}
+
+platform::ReplaceResult SaveSettings(const EditorState& state, std::u16string_view programFolder) {
+    const EncodedSettings file = EncodeSettings(state);
+    if (!file.problem.empty()) {
+        return {false, file.problem};
+    }
+    return platform::replaceFile(platform::childPath(programFolder, kSettingsFileName), file.bytes);
+}
+
+}  // namespace orvane

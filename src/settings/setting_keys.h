@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace orvane {
+
+// The seven values of SETTINGS.TXT, in the order they are written and looked for on a line.
+enum class Setting {
+    JobDescription,
+    HighAlarm,
+    LowAlarm,
+    SmsNumber1,
+    SmsNumber2,
+    SmsNumber3,
+    Language
+};
+
+struct SettingKey {
+    Setting setting;
+    std::u16string_view key;   // as written, with its "=": the line "KEY=value" holds the value
+    std::u16string_view name;  // for messages to the user
+};
+
+inline constexpr std::array<SettingKey, 7> kSettingKeys{{
+    {Setting::JobDescription, u"JOB=", u"job description"},
+    {Setting::HighAlarm, u"HIGH ALARM=", u"high alarm"},
+    {Setting::LowAlarm, u"LOW ALARM=", u"low alarm"},
+    {Setting::SmsNumber1, u"GSM1=", u"SMS number 1"},
+    {Setting::SmsNumber2, u"GSM2=", u"SMS number 2"},
+    {Setting::SmsNumber3, u"GSM3=", u"SMS number 3"},
+    {Setting::Language, u"LANGUAGE=", u"language"},
+}};
+
+constexpr bool isNumberSetting(Setting setting) {
+    return setting == Setting::HighAlarm || setting == Setting::LowAlarm ||
+           setting == Setting::Language;
+}
+
+// 1, 2 or 3 for the SMS numbers, as EditorState counts them.
+constexpr int smsNumberOf(Setting setting) {
+    return setting == Setting::SmsNumber1 ? 1 : setting == Setting::SmsNumber2 ? 2 : 3;
+}
+
+}  // namespace orvane
