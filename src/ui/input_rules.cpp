@@ -1,10 +1,9 @@
 // The input rules: the high alarm never lies below the low alarm, every alarm or language change
 // relabels the window, and the SMS number fields take only the characters of a phone number.
 
-#include "platform/code_page.h"
 #include "ui/form1.h"
 #include "ui/form1_design.h"
-#include "ui/sms_filter.h"
+#include "ui/text_rules.h"
 
 namespace orvane {
 
@@ -60,7 +59,7 @@ bool Form1::acceptInsertion(platform::ControlId control, std::u16string_view ins
     if (form1::text1Index(control) != 0) {
         accepted = smsAcceptsText(inserted);
     } else if (control == form1::kText5) {
-        accepted = platform::codePageHolds(inserted);
+        accepted = jobAcceptsText(inserted);
     }
     if (!accepted) {
         services_.shell.beep();

@@ -14,6 +14,9 @@
 namespace orvane::test {
 
 bool RecordingShell::isDirectory(std::u16string_view path) {
+    if (directories) {
+        return directories->count(std::u16string(path)) != 0;
+    }
     return QFileInfo(QString::fromStdU16String(std::u16string(path))).isDir();
 }
 
@@ -36,7 +39,11 @@ QByteArray EditorFixture::readSettings() const {
 }
 
 Form1& EditorFixture::start() {
-    const platform::Services services{toolkit_, dir_.path().toStdU16String(), dialogs, shell};
+    return start(dir_.path());
+}
+
+Form1& EditorFixture::start(const QString& programFolder) {
+    const platform::Services services{toolkit_, programFolder.toStdU16String(), dialogs, shell};
     form_ = Main(services);
     QWidget* widget = window();
     widget->activateWindow();

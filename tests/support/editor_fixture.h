@@ -31,6 +31,8 @@ class EditorFixture {
 
     // Runs the start-up sequence; the window is shown and active afterwards.
     Form1& start();
+    // The same from another program folder.
+    Form1& start(const QString& programFolder);
     Form1& form() { return *form_; }
     QWidget* window() const;
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <deque>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,8 @@ class RecordingShell final : public platform::Shell {
     std::vector<std::u16string> openedFolders;
     std::vector<std::u16string> openedAddresses;
     bool launchSucceeds = true;
+    // The folders that exist, where a test pretends; otherwise the file system answers.
+    std::optional<std::set<std::u16string>> directories;
 
     void beep() override { ++beeps; }
     bool isDirectory(std::u16string_view path) override;

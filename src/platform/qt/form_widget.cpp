@@ -1,24 +1,54 @@
 #include "platform/qt/form_widget.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QSessionManager>
 
 namespace orvane::platform::qt {
 
 FormWidget::FormWidget(FormEvents& events)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      events_(events) {}
+      events_(events) {
+#if QT_CONFIG(sessionmanager)
+    connect(qApp, &QGuiApplication::commitDataRequest, this,
+            [this](QSessionManager& manager) { sessionEnding(manager); });
+#endif
+}
 
-void FormWidget::closeEvent(QCloseEvent* event) {
-    // A second request while the first one is still being answered is not asked again.
+bool FormWidget::askToStayOpen() {
+    // A second request while the first is still being answered is not asked again.
     if (asking_) {
-        event->ignore();
-        return;
+        return true;
     }
     asking_ = true;
-    const bool keepOpen = events_.queryUnload();
+    const bool stayOpen = events_.queryUnload();
     asking_ = false;
-    event->setAccepted(!keepOpen);
+    return stayOpen;
+}
+
+void FormWidget::closeEvent(QCloseEvent* event) {
+    event->setAccepted(agreedToClose_ || !askToStayOpen());
+}
+
+// The session asks first whether it may end; the user's answer to the closing question decides,
+// and the window closes at once when it may.
+void FormWidget::sessionEnding(QSessionManager& manager) {
+#if QT_CONFIG(sessionmanager)
+    if (!isVisible() || !manager.allowsInteraction()) {
+        return;
+    }
+    const bool stayOpen = askToStayOpen();
+    manager.release();
+    if (stayOpen) {
+        manager.cancel();
+        return;
+    }
+    agreedToClose_ = true;
+    close();
+#else
+    Q_UNUSED(manager);
+#endif
 }
 
 }  // namespace orvane::platform::qt

@@ -1,6 +1,8 @@
-#include "ui/sms_filter.h"
+#include "ui/text_rules.h"
 
 #include <algorithm>
+
+#include "platform/code_page.h"
 
 namespace orvane {
 namespace {
@@ -34,6 +36,12 @@ bool smsAcceptsKey(int keyAscii) {
 bool smsAcceptsText(std::u16string_view text) {
     return std::all_of(text.begin(), text.end(),
                        [](char16_t c) { return c >= kFirstPrintable && smsAcceptsKey(c); });
+}
+
+bool jobAcceptsText(std::u16string_view text) {
+    const bool printable =
+        std::none_of(text.begin(), text.end(), [](char16_t c) { return c < kFirstPrintable; });
+    return printable && platform::codePageHolds(text);
 }
 
 }  // namespace orvane

@@ -12,4 +12,8 @@ bool smsAcceptsKey(int keyAscii);
 // accepts, and no control characters, which as keys only edit.
 bool smsAcceptsText(std::u16string_view text);
 
+// Text typed, pasted or dropped into the job description, which is one line of the settings file:
+// only characters of the file's code page, and no line breaks or other control characters.
+bool jobAcceptsText(std::u16string_view text);
+
 }  // namespace orvane
