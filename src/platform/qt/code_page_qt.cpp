@@ -2,16 +2,13 @@
 #include <QStringEncoder>
 
 #include "platform/code_page.h"
+#include "platform/qt/qt_text.h"
 
 namespace orvane::platform {
 namespace {
 
 // Linux has no 8-bit system code page; the settings file is Western European text there.
 constexpr const char* kCodePage = "windows-1252";
-
-QStringView view(std::u16string_view text) {
-    return QStringView(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -24,7 +21,7 @@ std::u16string decodeCodePage(std::string_view bytes) {
 
 std::optional<std::string> encodeCodePage(std::u16string_view text) {
     QStringEncoder encoder(kCodePage);
-    const QByteArray bytes = encoder.encode(view(text));
+    const QByteArray bytes = encoder.encode(qt::toQStringView(text));
     if (encoder.hasError()) {
         return std::nullopt;
     }

@@ -57,7 +57,7 @@ Control* as(const std::vector<QWidget*>& controls, ControlId id) {
 }  // namespace
 
 QtWindow::QtWindow(const FormDesign& design, FormEvents& events)
-    : events_(events), form_(std::make_unique<FormWidget>(events_)) {
+    : design_(design), events_(events), form_(std::make_unique<FormWidget>(events_)) {
     form_->setObjectName(QStringLiteral("Form1"));
     form_->setWindowTitle(toQString(design.caption));
     form_->setWindowIcon(pictureIcon(design.icon));
@@ -195,24 +195,34 @@ bool QtWindow::isVisible() const {
 }
 
 std::u16string QtWindow::text(ControlId control) const {
-    QWidget* widget = controls_.at(static_cast<std::size_t>(control));
-    if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-        return frame->title().toStdU16String();
+    switch (design_.controls[static_cast<std::size_t>(control)].kind) {
+        case ControlKind::Frame:
+            return as<QGroupBox>(controls_, control)->title().toStdU16String();
+        case ControlKind::ComboBox:
+            return as<ComboBox>(controls_, control)->currentText().toStdU16String();
+        case ControlKind::TextBox:
+            return as<TextBox>(controls_, control)->text().toStdU16String();
+        case ControlKind::PictureButton:
+        case ControlKind::HScrollBar:
+            break;
     }
-    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        return combo->currentText().toStdU16String();
-    }
-    return as<QLineEdit>(controls_, control)->text().toStdU16String();
+    return {};
 }
 
 void QtWindow::setText(ControlId control, std::u16string_view text) {
-    QWidget* widget = controls_.at(static_cast<std::size_t>(control));
-    if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-        frame->setTitle(toQString(text));
-    } else if (auto* combo = dynamic_cast<ComboBox*>(widget)) {
-        combo->setProgramText(toQString(text));
-    } else {
-        as<TextBox>(controls_, control)->setProgramText(toQString(text));
+    switch (design_.controls[static_cast<std::size_t>(control)].kind) {
+        case ControlKind::Frame:
+            as<QGroupBox>(controls_, control)->setTitle(toQString(text));
+            break;
+        case ControlKind::ComboBox:
+            as<ComboBox>(controls_, control)->setProgramText(toQString(text));
+            break;
+        case ControlKind::TextBox:
+            as<TextBox>(controls_, control)->setProgramText(toQString(text));
+            break;
+        case ControlKind::PictureButton:
+        case ControlKind::HScrollBar:
+            break;
     }
 }
 

@@ -44,6 +44,7 @@ class QtWindow final : public Window {
     void stackControls(const FormDesign& design);
     void chainTabOrder(const FormDesign& design);
 
+    const FormDesign& design_;
     EventGate events_;
     std::unique_ptr<FormWidget> form_;
     std::vector<QWidget*> controls_;  // by ControlId, owned by form_

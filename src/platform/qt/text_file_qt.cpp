@@ -2,14 +2,13 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "platform/qt/qt_text.h"
 #include "platform/text_file.h"
 
 namespace orvane::platform {
 namespace {
 
-QString toQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
+using qt::toQString;
 
 class FileReader final : public ByteReader {
   public:
