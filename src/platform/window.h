@@ -29,6 +29,9 @@ class Window {
     // Frames: the caption. Text boxes and the combo box: the edited text.
     virtual std::u16string text(ControlId control) const = 0;
     virtual void setText(ControlId control, std::u16string_view text) = 0;
+    // What assistive technology (a screen reader) announces for the control.
+    virtual void setAccessibleText(ControlId control, std::u16string_view name,
+                                   std::u16string_view description) = 0;
 
     // Scroll bars.
     virtual int value(ControlId control) const = 0;

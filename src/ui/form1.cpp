@@ -20,6 +20,7 @@ void Form1::Form_Load() {
 
 void Form1::refreshCaptions() {
     RefreshCaptions(*this, captions_, *this);
+    describeControls();
 }
 
 void Form1::setFrameCaption(int frame, std::u16string_view caption) {

@@ -59,6 +59,7 @@ class Form1 final : public EditorState, private FrameCaptions, private platform:
     // FrameCaptions
     void setFrameCaption(int frame, std::u16string_view caption) override;
 
+    void describeControls();
     void highAlarmRule();
     void lowAlarmRule();
     bool setAlarm(platform::ControlId bar, std::int16_t value);

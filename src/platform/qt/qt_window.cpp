@@ -1,6 +1,7 @@
 #include "platform/qt/qt_window.h"
 
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
@@ -223,6 +224,18 @@ void QtWindow::setText(ControlId control, std::u16string_view text) {
         case ControlKind::PictureButton:
         case ControlKind::HScrollBar:
             break;
+    }
+}
+
+void QtWindow::setAccessibleText(ControlId control, std::u16string_view name,
+                                 std::u16string_view description) {
+    QWidget* widget = controls_.at(static_cast<std::size_t>(control));
+    widget->setAccessibleName(toQString(name));
+    widget->setAccessibleDescription(toQString(description));
+    // Qt names a combo box by its current text on Linux; its text field carries the name.
+    if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && combo->lineEdit()) {
+        combo->lineEdit()->setAccessibleName(toQString(name));
+        combo->lineEdit()->setAccessibleDescription(toQString(description));
     }
 }
 

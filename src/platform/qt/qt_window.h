@@ -32,6 +32,8 @@ class QtWindow final : public Window {
 
     std::u16string text(ControlId control) const override;
     void setText(ControlId control, std::u16string_view text) override;
+    void setAccessibleText(ControlId control, std::u16string_view name,
+                           std::u16string_view description) override;
     int value(ControlId control) const override;
     void setValue(ControlId control, int value) override;
     void addItem(ControlId control, int position, std::u16string_view item) override;
