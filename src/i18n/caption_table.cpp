@@ -45,7 +45,7 @@ void CaptionTable::rebuild(std::int16_t highAlarm, std::int16_t lowAlarm) {
     const std::u16string lowSuffix = alarmSuffix(lowAlarm);
     for (int slot = 0; slot < static_cast<int>(kCaptionTexts.size()); ++slot) {
         for (int language = 0; language < kTexts; ++language) {
-            std::u16string& text = entries_[static_cast<std::size_t>(slot * kLanguages + language)];
+            std::u16string& text = entries_[place(language, slot)];
             text =
                 kCaptionTexts[static_cast<std::size_t>(slot)][static_cast<std::size_t>(language)];
             if (slot == kHighAlarmSlot) {
@@ -59,7 +59,12 @@ void CaptionTable::rebuild(std::int16_t highAlarm, std::int16_t lowAlarm) {
 
 const std::u16string& CaptionTable::entry(int language, int slot) const {
     assert(language >= 0 && language < kLanguages && slot >= 0 && slot < kSlots);
-    return entries_[static_cast<std::size_t>(slot * kLanguages + language)];
+    return entries_[place(language, slot)];
+}
+
+// Column-fastest: the slots of one language lie kLanguages apart.
+std::size_t CaptionTable::place(int language, int slot) {
+    return static_cast<std::size_t>(slot) * kLanguages + static_cast<std::size_t>(language);
 }
 
 int CaptionTable::columnFor(int languageIndex) {

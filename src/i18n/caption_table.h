@@ -37,7 +37,9 @@ class CaptionTable {
     static int columnFor(int languageIndex);
 
   private:
-    std::array<std::u16string, kLanguages * kSlots> entries_;
+    static std::size_t place(int language, int slot);
+
+    std::array<std::u16string, std::size_t{kLanguages} * kSlots> entries_;
 };
 
 // Rebuilds the table from the state's alarms and relabels the seven frames in the state's language.

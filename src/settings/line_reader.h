@@ -19,7 +19,7 @@ struct TextLine {
 // line, so memory stays bounded whatever the file holds.
 class LineReader {
   public:
-    static constexpr std::size_t kChunkBytes = 64 * 1024;
+    static constexpr std::size_t kChunkBytes = std::size_t{64} * 1024;
     static constexpr std::size_t kMaxLineBytes = 4096;
 
     explicit LineReader(platform::ByteReader& source);

@@ -27,7 +27,7 @@ std::u16string_view trimBlanks(std::u16string_view text) {
 
 // The leading digits of `text`, taken off it.
 std::u16string_view takeDigits(std::u16string_view& text) {
-    const auto end = std::find_if_not(text.begin(), text.end(), isDigit);
+    const auto* const end = std::find_if_not(text.begin(), text.end(), isDigit);
     const auto count = static_cast<std::size_t>(end - text.begin());
     const std::u16string_view digits = text.substr(0, count);
     text.remove_prefix(count);

@@ -1,3 +1,4 @@
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -12,9 +13,9 @@ namespace orvane {
 namespace {
 
 std::u16string decimal(std::int16_t number) {
-    char digits[8];
-    const auto end = std::to_chars(std::begin(digits), std::end(digits), number).ptr;
-    return std::u16string(std::begin(digits), end);
+    std::array<char, 8> digits{};
+    const char* const end = std::to_chars(digits.begin(), digits.end(), number).ptr;
+    return {digits.cbegin(), end};
 }
 
 std::u16string valueText(const EditorState& state, Setting setting) {

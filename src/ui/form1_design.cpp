@@ -7,7 +7,6 @@ namespace {
 
 using platform::ControlDesign;
 using platform::ControlKind;
-using platform::kNoControl;
 using platform::Picture;
 using platform::ScrollRange;
 using platform::TwipRect;

@@ -147,7 +147,7 @@ void QtWindow::stackControls(const FormDesign& design) {
 void QtWindow::chainTabOrder(const FormDesign& design) {
     std::vector<std::size_t> order;
     for (std::size_t id = 0; id < design.controls.size(); ++id) {
-        if (controls_[id]->focusPolicy() & Qt::TabFocus) {
+        if ((controls_[id]->focusPolicy() & Qt::TabFocus) != 0) {
             order.push_back(id);
         }
     }

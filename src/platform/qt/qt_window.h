@@ -25,8 +25,8 @@ class QtWindow final : public Window {
     void setCaption(std::u16string_view caption) override;
     TwipSize outerSize() const override;
     TwipSize screenSize() const override;
-    void setLeft(float twips) override;
-    void setTop(float twips) override;
+    void setLeft(float left) override;
+    void setTop(float top) override;
     void show() override;
     bool isVisible() const override;
 
