@@ -29,6 +29,8 @@ class WindowLayoutTest : public QObject {
     void everyControl_usesTheWindowFont();
     void fields_haveTheirLengthLimitsAndRanges();
     void pictures_areLoadedInTheirSizes();
+    void captions_fitTheirFramesInEveryLanguage_data();
+    void captions_fitTheirFramesInEveryLanguage();
 };
 
 void WindowLayoutTest::startUp_showsEnglishWindowWithDesignValues() {
@@ -66,6 +68,9 @@ void WindowLayoutTest::startUp_centresWindowOnScreen() {
     editor.start();
     const QRect screen = editor.window()->screen()->geometry();
     const QRect frame = editor.window()->frameGeometry();
+    if (frame.width() > screen.width() || frame.height() > screen.height()) {
+        QSKIP("the screen is smaller than the window");
+    }
     // Half a pixel of rounding either way.
     QVERIFY(qAbs((frame.left() - screen.left()) * 2 + frame.width() - screen.width()) <= 1);
     QVERIFY(qAbs((frame.top() - screen.top()) * 2 + frame.height() - screen.height()) <= 1);
@@ -231,6 +236,35 @@ void WindowLayoutTest::pictures_areLoadedInTheirSizes() {
     }
     QCOMPARE(editor.button(1)->toolTip(), QStringLiteral("SAVE FILE"));
     QVERIFY(editor.button(2)->toolTip().isEmpty());
+}
+
+void WindowLayoutTest::captions_fitTheirFramesInEveryLanguage_data() {
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << 0;
+    QTest::newRow("French") << 1;
+    QTest::newRow("German") << 2;
+    QTest::newRow("Dutch") << 3;
+}
+
+// Also run at screen scale factors 1.5 and 2, where text is measured at the larger size.
+void WindowLayoutTest::captions_fitTheirFramesInEveryLanguage() {
+    QFETCH(int, language);
+    EditorFixture editor;
+    orvane::Form1& form = editor.start();
+    QVERIFY(form.setHighAlarm(100));
+    QVERIFY(form.setLowAlarm(100));
+    QVERIFY(form.setLanguageIndex(static_cast<std::int16_t>(language)));
+    constexpr int kMargins = 2 * 8;  // the caption's inset on each side of a frame
+    for (int index = 0; index < 7; ++index) {
+        QGroupBox* frame = editor.frame(index);
+        const int textWidth = frame->fontMetrics().horizontalAdvance(frame->title());
+        QVERIFY2(textWidth + kMargins <= frame->width(), qPrintable(frame->title()));
+    }
+    QComboBox* combo = editor.combo();
+    for (int entry = 0; entry < combo->count(); ++entry) {
+        const int textWidth = combo->fontMetrics().horizontalAdvance(combo->itemText(entry));
+        QVERIFY2(textWidth + combo->height() <= combo->width(), qPrintable(combo->itemText(entry)));
+    }
 }
 
 QTEST_MAIN(WindowLayoutTest)
