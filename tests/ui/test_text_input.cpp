@@ -121,6 +121,7 @@ void TextInputTest::smsField_editingKeys_data() {
     QTest::newRow("Ctrl+V only beeps") << Qt::Key_V << ctrl << "123" << 1;
     QTest::newRow("Ctrl+X only beeps") << Qt::Key_X << ctrl << "123" << 1;
     QTest::newRow("Ctrl+Z beeps") << Qt::Key_Z << ctrl << "123" << 1;
+    QTest::newRow("Ctrl+L, form feed, is let through") << Qt::Key_L << ctrl << "123" << 0;
     QTest::newRow("Enter beeps") << Qt::Key_Return << none << "123" << 1;
     QTest::newRow("Esc beeps") << Qt::Key_Escape << none << "123" << 1;
     QTest::newRow("Backspace deletes") << Qt::Key_Backspace << none << "" << 0;

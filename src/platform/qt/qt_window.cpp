@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 #include "platform/qt/combo_box.h"
 #include "platform/qt/form_widget.h"
@@ -77,53 +78,51 @@ QWidget* QtWindow::widget() const {
     return form_.get();
 }
 
-void QtWindow::createControls(const FormDesign& design) {
+QWidget* QtWindow::createControl(const ControlDesign& control, ControlId id, QWidget* parent) {
     FormEvents& events = events_;
+    switch (control.kind) {
+        case ControlKind::Frame: {
+            auto* frame = new QGroupBox(toQString(control.text), parent);
+            frame->setFocusPolicy(Qt::NoFocus);
+            return frame;
+        }
+        case ControlKind::ComboBox: {
+            auto* combo = new ComboBox(id, events, parent);
+            combo->setProgramText(toQString(control.text));
+            return combo;
+        }
+        case ControlKind::PictureButton: {
+            auto* button = new QPushButton(parent);
+            button->setIcon(pictureIcon(control.picture));
+            button->setIconSize(QSize(32, 32));
+            button->setToolTip(toQString(control.toolTip));
+            button->setAutoDefault(true);  // Enter presses the focused button
+            QObject::connect(button, &QPushButton::clicked, button,
+                             [&events, id] { events.click(id); });
+            return button;
+        }
+        case ControlKind::HScrollBar:
+            return new ScrollBar(id, control.scroll, events, parent);
+        case ControlKind::TextBox: {
+            auto* box = new TextBox(id, events, parent);
+            if (control.maxLength > 0) {
+                box->setMaxLength(control.maxLength);
+            }
+            box->setProgramText(toQString(control.text));
+            return box;
+        }
+    }
+    return nullptr;
+}
+
+void QtWindow::createControls(const FormDesign& design) {
     controls_.reserve(design.controls.size());
     for (std::size_t id = 0; id < design.controls.size(); ++id) {
         const ControlDesign& control = design.controls[id];
-        const auto controlId = static_cast<ControlId>(id);
         QWidget* parent = control.container == kNoControl
                               ? form_.get()
                               : controls_.at(static_cast<std::size_t>(control.container));
-        QWidget* widget = nullptr;
-        switch (control.kind) {
-            case ControlKind::Frame: {
-                auto* frame = new QGroupBox(toQString(control.text), parent);
-                frame->setFocusPolicy(Qt::NoFocus);
-                widget = frame;
-                break;
-            }
-            case ControlKind::ComboBox: {
-                auto* combo = new ComboBox(controlId, events, parent);
-                combo->setProgramText(toQString(control.text));
-                widget = combo;
-                break;
-            }
-            case ControlKind::PictureButton: {
-                auto* button = new QPushButton(parent);
-                button->setIcon(pictureIcon(control.picture));
-                button->setIconSize(QSize(32, 32));
-                button->setToolTip(toQString(control.toolTip));
-                button->setAutoDefault(true);  // Enter presses the focused button
-                QObject::connect(button, &QPushButton::clicked, button,
-                                 [&events, controlId] { events.click(controlId); });
-                widget = button;
-                break;
-            }
-            case ControlKind::HScrollBar:
-                widget = new ScrollBar(controlId, control.scroll, events, parent);
-                break;
-            case ControlKind::TextBox: {
-                auto* box = new TextBox(controlId, events, parent);
-                if (control.maxLength > 0) {
-                    box->setMaxLength(control.maxLength);
-                }
-                box->setProgramText(toQString(control.text));
-                widget = box;
-                break;
-            }
-        }
+        QWidget* widget = createControl(control, static_cast<ControlId>(id), parent);
         widget->setObjectName(objectName(control));
         widget->setGeometry(pixelRect(control.rect));
         controls_.push_back(widget);
@@ -133,9 +132,7 @@ void QtWindow::createControls(const FormDesign& design) {
 // Later siblings are drawn over earlier ones: raise from the back to the front.
 void QtWindow::stackControls(const FormDesign& design) {
     std::vector<std::size_t> order(design.controls.size());
-    for (std::size_t id = 0; id < order.size(); ++id) {
-        order[id] = id;
-    }
+    std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(), [&design](std::size_t a, std::size_t b) {
         return design.controls[a].stackPlace > design.controls[b].stackPlace;
     });

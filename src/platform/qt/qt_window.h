@@ -43,6 +43,7 @@ class QtWindow final : public Window {
 
   private:
     void createControls(const FormDesign& design);
+    QWidget* createControl(const ControlDesign& control, ControlId id, QWidget* parent);
     void stackControls(const FormDesign& design);
     void chainTabOrder(const FormDesign& design);
 
