@@ -18,11 +18,11 @@ QIcon iconFromFiles(const QString& stem, std::initializer_list<int> sizes) {
 QIcon pictureIcon(Picture picture) {
     switch (picture) {
         case Picture::MonitorHousing:
-            return iconFromFiles(QStringLiteral("orvane"), {32, 64});
+            return iconFromFiles(QStringLiteral("orvane"), {32, 48, 64});
         case Picture::FolderWithMagnifier:
-            return iconFromFiles(QStringLiteral("data_folder"), {16, 32, 64});
+            return iconFromFiles(QStringLiteral("data_folder"), {16, 24, 32, 48, 64});
         case Picture::DeskGlobe:
-            return iconFromFiles(QStringLiteral("product_page"), {16, 32, 64});
+            return iconFromFiles(QStringLiteral("product_page"), {16, 24, 32, 48, 64});
         case Picture::None:
             break;
     }
