@@ -54,6 +54,13 @@ LRESULT TextBoxInput::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_KEYDOWN:
+            // Shift+Insert pastes inside the control without a WM_PASTE message.
+            if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0 &&
+                !acceptsPaste()) {
+                return 0;
+            }
+            break;
         case WM_IME_COMPOSITION:
             if ((lParam & GCS_RESULTSTR) != 0 && !acceptsComposition(lParam)) {
                 return 0;

@@ -9,8 +9,8 @@ namespace orvane::platform::win32 {
 
 // Puts an edit control's character keystrokes and inserted text to the program's rules before
 // the control sees them: WM_CHAR goes to keyPress() and, for a printable character, to
-// acceptInsertion(); a paste (Ctrl+V, Shift+Insert, the context menu and the middle button all
-// send WM_PASTE) and text from an input method go to acceptInsertion() as a whole.
+// acceptInsertion(); a paste (WM_PASTE, which Ctrl+V, the context menu and the middle button
+// send, and Shift+Insert) and text from an input method go to acceptInsertion() as a whole.
 class TextBoxInput {
   public:
     TextBoxInput(HWND box, ControlId id, FormEvents& events);
