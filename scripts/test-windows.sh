@@ -70,5 +70,9 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
 /usr/lib/wine/wineserver -w
 
 # The test cases inside the test programs, counted from their reports.
-cat "$tests"/tests/win32/results/*.xml | sed -n 's/^<testsuites tests="\([0-9]*\)" failures="\([0-9]*\)".*/\1 \2/p' |
-    awk '{ tests += $1; failed += $2 } END { printf "%d passed, %d failed\n", tests - failed, failed }'
+results="$tests/tests/win32/results"
+counts=$(sed -n 's/^<testsuites tests="\([0-9]*\)" failures="\([0-9]*\)".*/\1 \2/p' "$results"/*.xml |
+    awk '{ tests += $1; failed += $2 } END { print tests, failed }')
+skipped=$(cat "$results"/*.xml | grep -c 'result="skipped"' || true)
+echo "$counts $skipped" |
+    awk '{ printf "%d passed, %d failed, %d skipped\n", $1 - $2 - $3, $2, $3 }'

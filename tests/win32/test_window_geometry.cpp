@@ -6,6 +6,7 @@
 #include "platform/win32/windows_api.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <array>
 
@@ -227,6 +228,43 @@ TEST_F(WindowGeometry, StartsInEnglishWithTheDesignValuesAndTheFocusInTheLanguag
     EXPECT_EQ(editor.frameCaptions(), captions);
     EXPECT_EQ(editor.focusedControl(), kCombo1);
     EXPECT_EQ(GetFocus(), orvane::platform::win32::comboEdit(combo));
+}
+
+}  // namespace
+
+namespace {
+
+// What a screen reader asks the window for: the name of the control's client object.
+std::u16string accessibleName(HWND control) {
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&accessible)))) {
+        return {};
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::u16string text;
+    if (SUCCEEDED(accessible->get_accName(self, &name)) && name != nullptr) {
+        text.assign(name, name + SysStringLen(name));
+        SysFreeString(name);
+    }
+    accessible->Release();
+    return text;
+}
+
+TEST_F(WindowGeometry, ScreenReadersHearEachControlByItsFrameCaption) {
+    // Wine's annotation service takes no annotations: there the texts cannot be heard.
+    orvane::platform::win32::AccessibilityAnnotations probe;
+    if (!probe.annotate(editor.handle(), u"probe", u"probe")) {
+        GTEST_SKIP() << "this system's annotation service (oleacc) takes no annotations";
+    }
+    EXPECT_EQ(accessibleName(editor.control(kText1_2)), u"SMS Number 2");
+    EXPECT_EQ(accessibleName(editor.control(kHScroll1)), u"High pressure alarm (0Pa)");
+    ASSERT_TRUE(editor.form().setLanguageIndex(2));
+    EXPECT_EQ(accessibleName(editor.control(kText1_2)), u"SMS-Nummer 2");
 }
 
 }  // namespace
