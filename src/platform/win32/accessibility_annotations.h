@@ -19,7 +19,6 @@ class AccessibilityAnnotations {
     AccessibilityAnnotations(const AccessibilityAnnotations&) = delete;
     AccessibilityAnnotations& operator=(const AccessibilityAnnotations&) = delete;
 
-    bool available() const { return services_ != nullptr; }
     // True when the service took both texts.
     bool annotate(HWND control, std::u16string_view name, std::u16string_view description);
     // Takes the texts off again; to be done while the controls still exist.

@@ -32,7 +32,6 @@ class Win32Window final : public Window {
     HWND handle() const { return hwnd_; }
     HWND control(ControlId id) const { return controls_.at(static_cast<std::size_t>(id)); }
     HWND toolTip() const { return toolTip_; }
-    const AccessibilityAnnotations& annotations() const { return annotations_; }
     // Tab, Shift+Tab and Enter on a button, done before the message is translated; true when the
     // message was used up.
     bool handleNavigationKey(const MSG& message);
