@@ -1,0 +1,25 @@
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "platform/form_design.h"
+
+namespace orvane::platform::win32 {
+
+// Every control is a child of the window itself, so a control inside a frame is placed by adding
+// the frame's position to its own.
+TwipRect rectInWindow(const FormDesign& design, ControlId control);
+
+// The controls from the front to the back: the window's own by their stack place, each frame
+// directly behind the controls it contains, so that they are drawn over it.
+std::vector<ControlId> stackingOrder(const FormDesign& design);
+
+// The controls Tab visits, by tab index; frames take no focus.
+std::vector<ControlId> tabOrder(const FormDesign& design);
+
+// The control after (or, going back, before) `current` in `order`, wrapping round at the ends; the
+// first one when `current` is not in the order.
+ControlId nextInTabOrder(std::span<const ControlId> order, ControlId current, bool forward);
+
+}  // namespace orvane::platform::win32

@@ -1,0 +1,26 @@
+#include "platform/win32/program_folder.h"
+
+#include "platform/win32/path_parts.h"
+#include "platform/win32/windows_api.h"
+
+namespace orvane::platform::win32 {
+
+std::u16string programFolder() {
+    // Paths may be longer than MAX_PATH; the buffer grows until the whole path fits.
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return parentFolder(std::u16string(path.begin(), path.end()));
+}
+
+}  // namespace orvane::platform::win32

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+#include "platform/win32/windows_api.h"
+
+namespace orvane::platform::win32 {
+
+// The system's own words for an error code, in the user's language, without the final line break.
+std::u16string systemMessage(DWORD error);
+
+}  // namespace orvane::platform::win32

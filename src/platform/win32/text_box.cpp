@@ -1,0 +1,128 @@
+#include "platform/win32/text_box.h"
+
+#include "platform/win32/windows_api.h"
+
+#include <commctrl.h>
+#include <imm.h>
+
+#include "platform/win32/clipboard_text.h"
+
+namespace orvane::platform::win32 {
+namespace {
+
+constexpr char16_t kFirstPrintable = 0x20;
+constexpr char16_t kDelete = 0x7F;
+
+bool isHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool isLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+}  // namespace
+
+TextBoxInput::TextBoxInput(HWND box, ControlId id, FormEvents& events)
+    : box_(box), id_(id), events_(events) {
+    SetWindowSubclass(box_, procedure, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+TextBoxInput::~TextBoxInput() {
+    if (IsWindow(box_)) {
+        RemoveWindowSubclass(box_, procedure, 0);
+    }
+}
+
+LRESULT CALLBACK TextBoxInput::procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR /*subclass*/, DWORD_PTR self) {
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(box, procedure, 0);
+        return DefSubclassProc(box, message, wParam, lParam);
+    }
+    return reinterpret_cast<TextBoxInput*>(self)->handle(message, wParam, lParam);
+}
+
+LRESULT TextBoxInput::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CHAR:
+            return character(message, static_cast<char16_t>(wParam), lParam, true);
+        case WM_IME_CHAR:
+            return character(message, static_cast<char16_t>(wParam), lParam, false);
+        case WM_PASTE:
+            if (!acceptsPaste()) {
+                return 0;
+            }
+            break;
+        case WM_KEYDOWN:
+            // Shift+Insert pastes inside the control without a WM_PASTE message.
+            if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0 &&
+                !acceptsPaste()) {
+                return 0;
+            }
+            break;
+        case WM_IME_COMPOSITION:
+            if ((lParam & GCS_RESULTSTR) != 0 && !acceptsComposition(lParam)) {
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(box_, message, wParam, lParam);
+}
+
+// A character outside the Basic Multilingual Plane arrives as two messages; it is judged whole,
+// when its second half comes.
+LRESULT TextBoxInput::character(UINT message, char16_t unit, LPARAM lParam, bool keystroke) {
+    if (isHighSurrogate(unit)) {
+        pendingHighSurrogate_ = unit;
+        return 0;
+    }
+    if (isLowSurrogate(unit) && pendingHighSurrogate_ != 0) {
+        const char16_t pair[] = {pendingHighSurrogate_, unit};
+        pendingHighSurrogate_ = 0;
+        if (events_.acceptInsertion(id_, std::u16string_view(pair, 2))) {
+            DefSubclassProc(box_, message, pair[0], lParam);
+            DefSubclassProc(box_, message, pair[1], lParam);
+        }
+        return 0;
+    }
+    pendingHighSurrogate_ = 0;
+    if (keystroke) {
+        auto keyAscii = static_cast<std::int16_t>(unit);
+        events_.keyPress(id_, keyAscii);
+        if (keyAscii == 0) {
+            return 0;
+        }
+        unit = static_cast<char16_t>(keyAscii);
+    }
+    if (unit >= kFirstPrintable && unit != kDelete &&
+        !events_.acceptInsertion(id_, std::u16string_view(&unit, 1))) {
+        return 0;
+    }
+    return DefSubclassProc(box_, message, unit, lParam);
+}
+
+bool TextBoxInput::acceptsPaste() {
+    const std::u16string text = clipboardText(box_);
+    return text.empty() || events_.acceptInsertion(id_, text);
+}
+
+bool TextBoxInput::acceptsComposition(LPARAM /*lParam*/) {
+    const HIMC context = ImmGetContext(box_);
+    if (context == nullptr) {
+        return true;
+    }
+    std::u16string text;
+    const LONG bytes = ImmGetCompositionStringW(context, GCS_RESULTSTR, nullptr, 0);
+    if (bytes > 0) {
+        std::wstring result(static_cast<std::size_t>(bytes) / sizeof(wchar_t), L'\0');
+        ImmGetCompositionStringW(context, GCS_RESULTSTR, result.data(), static_cast<DWORD>(bytes));
+        text.assign(result.begin(), result.end());
+    }
+    ImmReleaseContext(box_, context);
+    return text.empty() || events_.acceptInsertion(id_, text);
+}
+
+}  // namespace orvane::platform::win32

@@ -1,0 +1,25 @@
+#include "platform/win32/program_folder.h"
+#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_toolkit.h"
+
+namespace orvane::platform {
+namespace {
+
+class Win32Desktop final : public Desktop {
+  public:
+    Services services() override { return {toolkit_, win32::programFolder(), dialogs_, shell_}; }
+
+  private:
+    win32::Win32Toolkit toolkit_;
+    win32::Win32Dialogs dialogs_{toolkit_};
+    win32::Win32Shell shell_{toolkit_};
+};
+
+}  // namespace
+
+std::unique_ptr<Desktop> startDesktop(int& /*argc*/, char** /*argv*/) {
+    return std::make_unique<Win32Desktop>();
+}
+
+}  // namespace orvane::platform

@@ -1,0 +1,362 @@
+#include "platform/win32/win32_window.h"
+
+#include "platform/win32/windows_api.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+
+#include "platform/win32/combo_box.h"
+#include "platform/win32/form_layout.h"
+#include "platform/win32/pictures.h"
+#include "platform/win32/tool_tip.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_toolkit.h"
+
+namespace orvane::platform::win32 {
+namespace {
+
+// A fixed single border with a title bar and the window menu: no sizing, no minimise and no
+// maximise button.
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS;
+constexpr DWORD kFormExStyle = 0;
+constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+constexpr int kButtonPictureSize = 32;
+// The open list of the language box shows this many entries' height below the field.
+constexpr int kDroppedListFieldHeights = 6;
+
+HINSTANCE instance() {
+    return GetModuleHandleW(nullptr);
+}
+
+HFONT createDesignFont(const FontDesign& font, int dpiY) {
+    constexpr int kHundredthsPerPoint = 100;
+    constexpr int kHundredthsPerInch = 7200;
+    const int hundredths = static_cast<int>(std::lround(font.pointSize * kHundredthsPerPoint));
+    const std::wstring family = toWide(font.family);
+    return CreateFontW(-MulDiv(hundredths, dpiY, kHundredthsPerInch), 0, 0, 0, font.weight, FALSE,
+                       FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, family.c_str());
+}
+
+std::wstring windowText(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    const int length = GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+}  // namespace
+
+void Win32Window::registerClass() {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance();
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    RegisterClassExW(&windowClass);
+}
+
+Win32Window::Win32Window(Win32Toolkit& toolkit, const FormDesign& design, FormEvents& events)
+    : toolkit_(toolkit),
+      design_(design),
+      events_(events),
+      dpi_(screenDpi()),
+      scrollTrackers_(design.controls.size()) {
+    font_ = createDesignFont(design.font, dpi_.y);
+    createForm();
+    createControls();
+    stackControls();
+    setIcons();
+    tabOrder_ = tabOrder(design);
+    focused_ = tabOrder_.empty() ? kNoControl : tabOrder_.front();
+    toolkit_.windowOpened(*this);
+}
+
+Win32Window::~Win32Window() {
+    events_.close();
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    }
+    DeleteObject(font_);
+    for (const HICON icon : {bigIcon_, smallIcon_}) {
+        if (icon != nullptr) {
+            DestroyIcon(icon);
+        }
+    }
+    for (const HICON icon : buttonIcons_) {
+        DestroyIcon(icon);
+    }
+}
+
+void Win32Window::createForm() {
+    RECT frame{0, 0, pixelsFromTwips(design_.clientWidth, dpi_.x),
+               pixelsFromTwips(design_.clientHeight, dpi_.y)};
+    AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
+    const std::wstring caption = toWide(design_.caption);
+    CreateWindowExW(kFormExStyle, kClassName, caption.c_str(), kFormStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                    nullptr, instance(), this);
+}
+
+void Win32Window::createControls() {
+    controls_.reserve(design_.controls.size());
+    for (std::size_t id = 0; id < design_.controls.size(); ++id) {
+        controls_.push_back(createControl(static_cast<ControlId>(id)));
+    }
+}
+
+HWND Win32Window::createControl(ControlId id) {
+    const ControlDesign& control = design(id);
+    const TwipRect rect = rectInWindow(design_, id);
+    const int left = pixelsFromTwips(rect.left, dpi_.x);
+    const int top = pixelsFromTwips(rect.top, dpi_.y);
+    const int width = pixelsFromTwips(rect.width, dpi_.x);
+    const int height = pixelsFromTwips(rect.height, dpi_.y);
+    const std::wstring text = toWide(control.text);
+    const auto create = [&](DWORD exStyle, const wchar_t* windowClass, DWORD style,
+                            int createdHeight) {
+        const HWND hwnd =
+            CreateWindowExW(exStyle, windowClass, text.c_str(), kChildStyle | style, left, top,
+                            width, createdHeight, hwnd_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + id)),
+                            instance(), nullptr);
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        return hwnd;
+    };
+    switch (control.kind) {
+        case ControlKind::Frame:
+            return create(0, WC_BUTTONW, BS_GROUPBOX, height);
+        case ControlKind::ComboBox: {
+            // A drop-down combo box is created as high as it is with its list open.
+            const HWND combo =
+                create(0, WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
+                       height * (1 + kDroppedListFieldHeights));
+            fitComboHeight(combo, height);
+            return combo;
+        }
+        case ControlKind::PictureButton: {
+            const HWND button = create(0, WC_BUTTONW, BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, height);
+            if (const HICON icon = loadPicture(control.picture, kButtonPictureSize)) {
+                buttonIcons_.push_back(icon);
+                SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+            }
+            if (!control.toolTip.empty()) {
+                toolTip_ = createToolTip(hwnd_, button, control.toolTip);
+                SendMessageW(toolTip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+            }
+            return button;
+        }
+        case ControlKind::HScrollBar: {
+            const HWND bar = create(0, WC_SCROLLBARW, SBS_HORZ | WS_TABSTOP, height);
+            SCROLLINFO info{};
+            info.cbSize = sizeof(info);
+            info.fMask = SIF_RANGE | SIF_POS | SIF_PAGE;
+            info.nMin = control.scroll.min;
+            info.nMax = control.scroll.max;
+            info.nPage = 0;  // a thumb of fixed size, so that every value up to nMax is reachable
+            info.nPos = control.scroll.initial;
+            SetScrollInfo(bar, SB_CTL, &info, FALSE);
+            return bar;
+        }
+        case ControlKind::TextBox: {
+            const HWND box =
+                create(WS_EX_CLIENTEDGE, WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, height);
+            if (control.maxLength > 0) {
+                SendMessageW(box, EM_LIMITTEXT, static_cast<WPARAM>(control.maxLength), 0);
+            }
+            textBoxes_.push_back(std::make_unique<TextBoxInput>(box, id, events_));
+            return box;
+        }
+    }
+    return nullptr;
+}
+
+// Each control in turn goes to the top, from the back to the front.
+void Win32Window::stackControls() {
+    const std::vector<ControlId> order = stackingOrder(design_);
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        SetWindowPos(control(*it), HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+    }
+}
+
+void Win32Window::setIcons() {
+    bigIcon_ = loadPicture(design_.icon, GetSystemMetrics(SM_CXICON));
+    smallIcon_ = loadPicture(design_.icon, GetSystemMetrics(SM_CXSMICON));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+}
+
+const ControlDesign& Win32Window::design(ControlId id) const {
+    return design_.controls[static_cast<std::size_t>(id)];
+}
+
+// The control that holds `hwnd`, which may be a part of it such as the combo box's edit field.
+ControlId Win32Window::controlOf(HWND hwnd) const {
+    for (HWND part = hwnd; part != nullptr && part != hwnd_; part = GetParent(part)) {
+        for (std::size_t id = 0; id < controls_.size(); ++id) {
+            if (controls_[id] == part) {
+                return static_cast<ControlId>(id);
+            }
+        }
+    }
+    return kNoControl;
+}
+
+void Win32Window::focusControl(ControlId id) {
+    if (id == kNoControl || hwnd_ == nullptr) {
+        return;
+    }
+    SetFocus(control(id));
+}
+
+void Win32Window::setCaption(std::u16string_view caption) {
+    const std::wstring text = toWide(caption);
+    SetWindowTextW(hwnd_, text.c_str());
+}
+
+TwipSize Win32Window::outerSize() const {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    return {twipsFromPixels(rect.right - rect.left, dpi_.x),
+            twipsFromPixels(rect.bottom - rect.top, dpi_.y)};
+}
+
+TwipSize Win32Window::screenSize() const {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return {twipsFromPixels(monitor.rcMonitor.right - monitor.rcMonitor.left, dpi_.x),
+            twipsFromPixels(monitor.rcMonitor.bottom - monitor.rcMonitor.top, dpi_.y)};
+}
+
+void Win32Window::moveTo(int x, int y) {
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Window::setLeft(float twips) {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    moveTo(pixelsFromTwips(twips, dpi_.x), rect.top);
+}
+
+void Win32Window::setTop(float twips) {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    moveTo(rect.left, pixelsFromTwips(twips, dpi_.y));
+}
+
+void Win32Window::show() {
+    ShowWindow(hwnd_, SW_SHOW);
+    UpdateWindow(hwnd_);
+    // Activation puts the focus on the first control; where the window did not become active,
+    // it is put there all the same.
+    if (controlOf(GetFocus()) == kNoControl) {
+        focusControl(focused_);
+    }
+}
+
+bool Win32Window::isVisible() const {
+    return hwnd_ != nullptr && IsWindowVisible(hwnd_);
+}
+
+std::u16string Win32Window::text(ControlId id) const {
+    if (hwnd_ == nullptr || design(id).kind == ControlKind::PictureButton ||
+        design(id).kind == ControlKind::HScrollBar) {
+        return {};
+    }
+    return fromWide(windowText(control(id)));
+}
+
+void Win32Window::setText(ControlId id, std::u16string_view text) {
+    if (hwnd_ == nullptr) {
+        return;
+    }
+    const std::wstring wide = toWide(text);
+    programChanging_ = true;
+    switch (design(id).kind) {
+        case ControlKind::ComboBox:
+            setComboText(control(id), wide);
+            break;
+        case ControlKind::Frame:
+        case ControlKind::TextBox:
+            SetWindowTextW(control(id), wide.c_str());
+            break;
+        case ControlKind::PictureButton:
+        case ControlKind::HScrollBar:
+            break;
+    }
+    programChanging_ = false;
+}
+
+void Win32Window::setAccessibleText(ControlId id, std::u16string_view name,
+                                    std::u16string_view description) {
+    if (hwnd_ == nullptr) {
+        return;
+    }
+    annotations_.annotate(control(id), name, description);
+    // The focus sits in the combo box's edit field, so that is what a screen reader reads out.
+    if (design(id).kind == ControlKind::ComboBox) {
+        annotations_.annotate(comboEdit(control(id)), name, description);
+    }
+}
+
+int Win32Window::value(ControlId id) const {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_POS;
+    if (hwnd_ == nullptr || !GetScrollInfo(control(id), SB_CTL, &info)) {
+        return design(id).scroll.initial;
+    }
+    return info.nPos;
+}
+
+void Win32Window::setValue(ControlId id, int value) {
+    if (hwnd_ == nullptr) {
+        return;
+    }
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_POS;
+    info.nPos = value;
+    SetScrollInfo(control(id), SB_CTL, &info, TRUE);
+}
+
+void Win32Window::addItem(ControlId id, int position, std::u16string_view item) {
+    if (hwnd_ == nullptr) {
+        return;
+    }
+    const std::wstring text = toWide(item);
+    programChanging_ = true;
+    SendMessageW(control(id), CB_INSERTSTRING, static_cast<WPARAM>(position),
+                 reinterpret_cast<LPARAM>(text.c_str()));
+    programChanging_ = false;
+}
+
+int Win32Window::itemCount(ControlId id) const {
+    if (hwnd_ == nullptr) {
+        return 0;
+    }
+    return static_cast<int>(SendMessageW(control(id), CB_GETCOUNT, 0, 0));
+}
+
+int Win32Window::listIndex(ControlId id) const {
+    if (hwnd_ == nullptr) {
+        return -1;
+    }
+    return static_cast<int>(SendMessageW(control(id), CB_GETCURSEL, 0, 0));
+}
+
+void Win32Window::setListIndex(ControlId id, int index) {
+    if (hwnd_ == nullptr) {
+        return;
+    }
+    programChanging_ = true;
+    SendMessageW(control(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    programChanging_ = false;
+}
+
+}  // namespace orvane::platform::win32

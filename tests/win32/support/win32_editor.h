@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/start_up.h"
+#include "platform/win32/win32_toolkit.h"
+#include "platform/win32/win32_window.h"
+#include "support/fake_desktop.h"
+#include "support/keyboard.h"
+#include "support/temporary_folder.h"
+
+namespace orvane::test {
+
+// The real editor window, started by Main against a temporary program folder, with scripted
+// dialogs and a recording shell.
+class Win32Editor {
+  public:
+    Win32Editor() = default;
+    ~Win32Editor();
+
+    const TemporaryFolder& folder() const { return folder_; }
+    std::filesystem::path settingsPath() const { return folder_.path() / "SETTINGS.TXT"; }
+    void writeSettings(std::string_view bytes) const { writeBytes(settingsPath(), bytes); }
+    std::string readSettings() const { return readBytes(settingsPath()); }
+
+    // Runs the start-up sequence and handles what it left waiting.
+    Form1& start();
+    Form1& form() { return *form_; }
+    platform::win32::Win32Window& window();
+    HWND handle() { return window().handle(); }
+    HWND control(platform::ControlId id) { return window().control(id); }
+    bool isOpen() { return IsWindow(handle()) != FALSE && window().isVisible(); }
+
+    // The frames' captions as the controls show them.
+    std::vector<std::u16string> frameCaptions();
+    // The control that has the keyboard focus, or kNoControl.
+    platform::ControlId focusedControl();
+
+    void pump() { toolkit_.processPendingMessages(); }
+    Keyboard keyboard() { return Keyboard(toolkit_); }
+    platform::win32::Win32Toolkit& toolkit() { return toolkit_; }
+
+    ScriptedDialogs dialogs;
+    RecordingShell shell;
+
+  private:
+    TemporaryFolder folder_;
+    platform::win32::Win32Toolkit toolkit_;
+    std::unique_ptr<Form1> form_;
+};
+
+std::u16string windowText(HWND hwnd);
+
+}  // namespace orvane::test

@@ -1,0 +1,146 @@
+// Whole sessions on the real window: start from a settings file, edit by keyboard, close, answer
+// the question, and compare the file byte for byte.
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/windows_api.h"
+
+#include "support/win32_editor.h"
+#include "ui/form1_design.h"
+
+namespace {
+
+using namespace orvane::form1;
+using orvane::platform::Answer;
+using orvane::platform::ControlId;
+using orvane::test::Win32Editor;
+
+const std::string kStartFile =
+    "JOB=Pump\r\nHIGH ALARM=80\r\nLOW ALARM=20\r\nGSM1=+3161\r\nLANGUAGE=1\r\n";
+const std::string kEditedFile =
+    "JOB=Pump 2\r\nHIGH ALARM=80\r\nLOW ALARM=25\r\nGSM1=+3161\r\nGSM2=0612\r\nGSM3=\r\n"
+    "LANGUAGE=1\r\n";
+
+// Types at the end of the job description, moves the low alarm up by 5 and fills SMS number 2.
+void editSomeValues(Win32Editor& editor) {
+    SetFocus(editor.control(kText5));
+    editor.keyboard().press(VK_END);
+    editor.keyboard().type(u" 2");
+    SetFocus(editor.control(kHScroll2));
+    for (int press = 0; press < 5; ++press) {
+        editor.keyboard().press(VK_RIGHT);
+    }
+    SetFocus(editor.control(kText1_2));
+    editor.keyboard().type(u"0612");
+}
+
+struct Closing {
+    Answer answer;
+    bool saved;
+    bool closed;
+};
+
+class ClosingAnswers : public testing::TestWithParam<Closing> {};
+
+TEST_P(ClosingAnswers, AskAndActOnTheAnswer) {
+    Win32Editor editor;
+    editor.writeSettings(kStartFile);
+    editor.start();
+    editSomeValues(editor);
+    editor.dialogs.answers = {GetParam().answer};
+
+    SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
+
+    EXPECT_EQ(editor.dialogs.questions.size(), 1u);
+    EXPECT_EQ(editor.dialogs.questions[0].title, u"Quitter éditeur de paramètres");
+    EXPECT_EQ(editor.isOpen(), !GetParam().closed);
+    EXPECT_EQ(editor.readSettings(), GetParam().saved ? kEditedFile : kStartFile);
+    EXPECT_TRUE(editor.dialogs.warnings.empty());
+    EXPECT_EQ(editor.folder().entries(), std::vector<std::string>{"SETTINGS.TXT"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ClosingAnswers,
+                         testing::Values(Closing{Answer::Yes, true, true},
+                                         Closing{Answer::No, false, true},
+                                         Closing{Answer::Cancel, false, false}));
+
+TEST(ClosingSession, CancelKeepsTheValuesAndTheNextCloseAsksAgain) {
+    Win32Editor editor;
+    editor.writeSettings(kStartFile);
+    orvane::Form1& form = editor.start();
+    editSomeValues(editor);
+    editor.dialogs.answers = {Answer::Cancel, Answer::Yes};
+    SendMessageW(editor.handle(), WM_SYSCOMMAND, SC_CLOSE, 0);  // Alt+F4, the window menu
+    ASSERT_TRUE(editor.isOpen());
+    EXPECT_EQ(form.jobDescription(), u"Pump 2");
+    EXPECT_EQ(form.lowAlarm(), 25);
+    SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.dialogs.questions.size(), 2u);
+    EXPECT_FALSE(editor.isOpen());
+    EXPECT_EQ(editor.readSettings(), kEditedFile);
+}
+
+// Dialogs that, while the question is open, get another request to close the window.
+class CloseAgainWhileAsking final : public orvane::platform::Dialogs {
+  public:
+    HWND window = nullptr;
+    int questions = 0;
+    orvane::platform::Answer ask(std::u16string_view, std::u16string_view) override {
+        ++questions;
+        SendMessageW(window, WM_CLOSE, 0, 0);
+        return Answer::No;
+    }
+    void warn(std::u16string_view, std::u16string_view) override {}
+};
+
+TEST(ClosingSession, ARequestWhileTheQuestionIsOpenIsNotAskedAgain) {
+    orvane::test::TemporaryFolder folder;
+    orvane::platform::win32::Win32Toolkit toolkit;
+    CloseAgainWhileAsking dialogs;
+    orvane::test::RecordingShell shell;
+    const auto form = orvane::Main({toolkit, folder.u16path(), dialogs, shell});
+    auto& window = static_cast<orvane::platform::win32::Win32Window&>(form->window());
+    dialogs.window = window.handle();
+    SendMessageW(window.handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(dialogs.questions, 1);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST(ClosingSession, AFailedSaveIsShownAndKeepsTheWindowOpen) {
+    Win32Editor editor;
+    // A folder where the file should be: nothing can be written in its place.
+    ASSERT_TRUE(std::filesystem::create_directory(editor.settingsPath()));
+    orvane::Form1& form = editor.start();
+    ASSERT_TRUE(form.setLanguageIndex(1));
+    ASSERT_TRUE(form.setHighAlarm(66));
+    editor.dialogs.answers = {Answer::Yes, Answer::No};
+
+    SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(editor.isOpen());
+    ASSERT_EQ(editor.dialogs.warnings.size(), 1u);
+    const std::u16string& warning = editor.dialogs.warnings[0].text;
+    const std::u16string expectedStart = u"Les paramètres n'ont pas pu être enregistrés.\n\n" +
+                                         editor.settingsPath().u16string() + u"\n";
+    EXPECT_EQ(warning.substr(0, expectedStart.size()), expectedStart);
+    EXPECT_GT(warning.size(), expectedStart.size());  // the system's reason follows
+    EXPECT_EQ(editor.dialogs.warnings[0].title, u"Quitter éditeur de paramètres");
+    EXPECT_EQ(form.highAlarm(), 66);
+    EXPECT_TRUE(std::filesystem::is_directory(editor.settingsPath()));
+    EXPECT_EQ(editor.folder().entries(), std::vector<std::string>{"SETTINGS.TXT"});
+
+    // The user gives up on saving: No closes without another try.
+    SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(editor.isOpen());
+    EXPECT_EQ(editor.dialogs.warnings.size(), 1u);
+}
+
+TEST(ClosingSession, YesWithoutAFileWritesTheDefaults) {
+    Win32Editor editor;
+    editor.start();
+    editor.dialogs.answers = {Answer::Yes};
+    SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(editor.readSettings(),
+              "JOB=\r\nHIGH ALARM=0\r\nLOW ALARM=0\r\nGSM1=\r\nGSM2=\r\nGSM3=\r\nLANGUAGE=0\r\n");
+}
+
+}  // namespace

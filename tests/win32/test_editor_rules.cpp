@@ -1,0 +1,272 @@
+// The editor's rules on the real Win32 window, driven through the editor state and by input as
+// the message loop delivers it: alarm coupling, relabelling, the text fields' filters.
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/windows_api.h"
+
+#include "platform/win32/combo_box.h"
+#include "platform/win32/wide_text.h"
+#include "support/win32_editor.h"
+#include "ui/form1_design.h"
+
+namespace {
+
+using namespace orvane::form1;
+using orvane::platform::ControlId;
+using orvane::test::Win32Editor;
+using orvane::test::windowText;
+
+std::u16string highCaption(int value) {
+    return u"High pressure alarm (" + orvane::platform::win32::fromWide(std::to_wstring(value)) +
+           u"Pa)";
+}
+
+std::u16string lowCaption(int value) {
+    return u"Low pressure alarm (" + orvane::platform::win32::fromWide(std::to_wstring(value)) +
+           u"Pa)";
+}
+
+void putOnClipboard(HWND owner, std::u16string_view text) {
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
+    auto* characters = static_cast<char16_t*>(GlobalLock(memory));
+    text.copy(characters, text.size());
+    characters[text.size()] = u'\0';
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+class EditorRules : public testing::Test {
+  protected:
+    void SetUp() override { form = &editor.start(); }
+    int scrollValue(ControlId bar) { return GetScrollPos(editor.control(bar), SB_CTL); }
+
+    Win32Editor editor;
+    orvane::Form1* form = nullptr;
+};
+
+TEST_F(EditorRules, EachAlarmPushesTheOtherAlongAndBothCaptionsFollow) {
+    ASSERT_TRUE(form->setHighAlarm(50));
+    ASSERT_TRUE(form->setLowAlarm(20));
+    ASSERT_TRUE(form->setLowAlarm(70));
+    EXPECT_EQ(scrollValue(kHScroll1), 70);
+    EXPECT_EQ(windowText(editor.control(kFrame1)), highCaption(70));
+    EXPECT_EQ(windowText(editor.control(kFrame2)), lowCaption(70));
+    ASSERT_TRUE(form->setHighAlarm(30));
+    EXPECT_EQ(scrollValue(kHScroll2), 30);
+    EXPECT_EQ(windowText(editor.control(kFrame2)), lowCaption(30));
+    EXPECT_FALSE(form->setHighAlarm(101));
+    EXPECT_FALSE(form->setLowAlarm(-1));
+    EXPECT_EQ(form->highAlarm(), 30);
+}
+
+struct BarKeys {
+    bool onHighBar;
+    UINT key;
+    int presses;
+    int high;
+    int low;
+};
+
+class AlarmKeys : public EditorRules, public testing::WithParamInterface<BarKeys> {};
+
+// Each row starts from a high alarm of 50 and a low alarm of 20; the keys go to the focused bar.
+TEST_P(AlarmKeys, MoveOneBarAndPushTheOther) {
+    ASSERT_TRUE(form->setHighAlarm(50));
+    ASSERT_TRUE(form->setLowAlarm(20));
+    const HWND bar = editor.control(GetParam().onHighBar ? kHScroll1 : kHScroll2);
+    SetFocus(bar);
+    for (int press = 0; press < GetParam().presses; ++press) {
+        editor.keyboard().press(GetParam().key);
+    }
+    EXPECT_EQ(scrollValue(kHScroll1), GetParam().high);
+    EXPECT_EQ(scrollValue(kHScroll2), GetParam().low);
+    EXPECT_EQ(windowText(editor.control(kFrame1)), highCaption(GetParam().high));
+    EXPECT_EQ(windowText(editor.control(kFrame2)), lowCaption(GetParam().low));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, AlarmKeys,
+    testing::Values(BarKeys{true, VK_LEFT, 15, 35, 20}, BarKeys{true, VK_UP, 1, 49, 20},
+                    BarKeys{true, VK_PRIOR, 4, 10, 10}, BarKeys{true, VK_HOME, 1, 0, 0},
+                    BarKeys{true, VK_NEXT, 2, 70, 20}, BarKeys{true, VK_END, 1, 100, 20},
+                    BarKeys{false, VK_RIGHT, 1, 50, 21}, BarKeys{false, VK_DOWN, 3, 50, 23},
+                    BarKeys{false, VK_NEXT, 5, 70, 70}, BarKeys{false, VK_END, 1, 100, 100},
+                    BarKeys{false, VK_PRIOR, 5, 50, 0}));
+
+TEST_F(EditorRules, DraggingAThumbMovesTheOtherBarAtEveryPosition) {
+    ASSERT_TRUE(form->setHighAlarm(50));
+    ASSERT_TRUE(form->setLowAlarm(20));
+    const HWND bar = editor.control(kHScroll1);
+    for (int position = 49; position >= 10; --position) {
+        SendMessageW(editor.handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, position),
+                     reinterpret_cast<LPARAM>(bar));
+        ASSERT_EQ(scrollValue(kHScroll1), position);
+        ASSERT_EQ(scrollValue(kHScroll2), std::min(20, position));
+        ASSERT_EQ(windowText(editor.control(kFrame1)), highCaption(position));
+        ASSERT_EQ(windowText(editor.control(kFrame2)), lowCaption(std::min(20, position)));
+    }
+    SendMessageW(editor.handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 10),
+                 reinterpret_cast<LPARAM>(bar));
+    SendMessageW(editor.handle(), WM_HSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0),
+                 reinterpret_cast<LPARAM>(bar));
+    EXPECT_EQ(form->highAlarm(), 10);
+    EXPECT_EQ(form->lowAlarm(), 10);
+}
+
+struct LanguageCaptions {
+    std::int16_t index;
+    std::vector<std::u16string> captions;
+};
+
+class Languages : public EditorRules, public testing::WithParamInterface<LanguageCaptions> {};
+
+TEST_P(Languages, RelabelAllSevenFrames) {
+    ASSERT_TRUE(form->setHighAlarm(80));
+    ASSERT_TRUE(form->setLowAlarm(20));
+    ASSERT_TRUE(form->setLanguageIndex(GetParam().index));
+    EXPECT_EQ(editor.frameCaptions(), GetParam().captions);
+}
+
+const std::vector<std::u16string> kEnglish = {u"Language",
+                                              u"High pressure alarm (80Pa)",
+                                              u"Low pressure alarm (20Pa)",
+                                              u"Job description",
+                                              u"SMS Number 1",
+                                              u"SMS Number 2",
+                                              u"SMS Number 3"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Each, Languages,
+    testing::Values(LanguageCaptions{0, kEnglish},
+                    LanguageCaptions{1,
+                                     {u"langue", u"Alarme de haute pression (80Pa)",
+                                      u"Alarme de basse pression (20Pa)", u"Description du poste",
+                                      u"Numéro SMS 1", u"Numéro SMS 2", u"Numéro SMS 3"}},
+                    LanguageCaptions{
+                        2,
+                        {u"Sprache", u"Hochdruck-alarm (80Pa)", u"Niederdruck-alarm (20Pa)",
+                         u"Job-beschreibung", u"SMS-Nummer 1", u"SMS-Nummer 2", u"SMS-Nummer 3"}},
+                    LanguageCaptions{3,
+                                     {u"taal", u"Hoge druk alarm (80Pa)", u"Lage druk alarm (20Pa)",
+                                      u"Functiebeschrijving", u"SMS nummer 1", u"SMS nummer 2",
+                                      u"SMS nummer 3"}},
+                    LanguageCaptions{-1, kEnglish}));
+
+TEST_F(EditorRules, ChoosingALanguageWithTheArrowKeyRelabelsAtOnce) {
+    SetFocus(editor.control(kCombo1));
+    editor.keyboard().press(VK_DOWN);
+    EXPECT_EQ(form->languageIndex(), 1);
+    EXPECT_EQ(windowText(editor.control(kCombo1)), u"Français");
+    EXPECT_EQ(windowText(editor.control(kFrame0)), u"langue");
+}
+
+TEST_F(EditorRules, TypingInTheLanguageBoxClearsTheSelectionWithoutRelabelling) {
+    ASSERT_TRUE(form->setLanguageIndex(1));
+    const auto french = editor.frameCaptions();
+    const HWND field = orvane::platform::win32::comboEdit(editor.control(kCombo1));
+    SetFocus(field);
+    SendMessageW(field, EM_SETSEL, 8, 8);
+    editor.keyboard().type(u"x");
+    editor.keyboard().press(VK_RETURN);
+    EXPECT_EQ(windowText(editor.control(kCombo1)), u"Françaisx");
+    EXPECT_EQ(form->languageIndex(), -1);
+    EXPECT_EQ(SendMessageW(editor.control(kCombo1), CB_GETCOUNT, 0, 0), 4);
+    EXPECT_EQ(editor.frameCaptions(), french);
+
+    // Typing an entry's name, even with the list open, selects nothing either.
+    SendMessageW(editor.control(kCombo1), CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    editor.keyboard().type(u"Deutsch");
+    EXPECT_EQ(form->languageIndex(), -1);
+    editor.keyboard().press(VK_RETURN);
+    EXPECT_EQ(form->languageIndex(), -1);
+    EXPECT_EQ(windowText(editor.control(kCombo1)), u"Deutsch");
+    EXPECT_EQ(editor.frameCaptions(), french);
+    EXPECT_EQ(editor.shell.beeps, 0);
+}
+
+struct Typing {
+    ControlId field;
+    std::u16string_view typed;
+    std::u16string_view kept;
+    int beeps;
+};
+
+class TypedCharacters : public EditorRules, public testing::WithParamInterface<Typing> {};
+
+TEST_P(TypedCharacters, PassTheFieldsFilter) {
+    const HWND field = editor.control(GetParam().field);
+    SetFocus(field);
+    editor.keyboard().type(GetParam().typed);
+    EXPECT_EQ(windowText(field), GetParam().kept);
+    EXPECT_EQ(editor.shell.beeps, GetParam().beeps);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, TypedCharacters,
+    testing::Values(Typing{kText1_1, u"0123456789", u"0123456789", 0},
+                    Typing{kText1_2, u"+3+1+", u"+3+1+", 0}, Typing{kText1_3, u"(0).6", u"(0.6", 1},
+                    Typing{kText1_1, u"%&'", u"%&'", 0}, Typing{kText1_2, u"a 1B", u"1", 3},
+                    Typing{kText1_3, u"-#*,/)=", u"", 7}, Typing{kText1_1, u"é5ß€", u"5", 3},
+                    Typing{kText1_2, u"12\x0d", u"12", 1},  // Enter
+                    Typing{kText5, u"Pompe n°3 à Zürich, 5€", u"Pompe n°3 à Zürich, 5€", 0},
+                    Typing{kText5, u"aŁbΩc中", u"abc", 3},
+                    Typing{kText5, u"a\U0001F600b", u"ab", 1},
+                    Typing{kText1_3, u"12345678901234567", u"1234567890123456", 0}));
+
+TEST_F(EditorRules, CtrlKeysOnlyBeepInAnSmsField) {
+    putOnClipboard(editor.handle(), u"999");
+    const HWND field = editor.control(kText1_2);
+    SetFocus(field);
+    editor.keyboard().type(u"123");
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    for (const UINT letter : {'C', 'V', 'X', 'Z'}) {
+        editor.keyboard().press(letter, false, true);
+    }
+    EXPECT_EQ(windowText(field), u"123");
+    EXPECT_EQ(editor.shell.beeps, 4);
+}
+
+struct Paste {
+    ControlId field;
+    std::u16string_view text;
+    bool accepted;
+};
+
+class PastedText : public EditorRules, public testing::WithParamInterface<Paste> {};
+
+TEST_P(PastedText, PassesTheFieldsRuleAsAWholeByEveryRoute) {
+    putOnClipboard(editor.handle(), GetParam().text);
+    const HWND field = editor.control(GetParam().field);
+    SetFocus(field);
+    const std::u16string expected = GetParam().accepted ? std::u16string(GetParam().text) : u"";
+
+    SendMessageW(field, WM_PASTE, 0, 0);
+    EXPECT_EQ(windowText(field), expected);
+    SetWindowTextW(field, L"");
+
+    editor.keyboard().press(VK_INSERT, true);  // Shift+Insert
+    EXPECT_EQ(windowText(field), expected);
+    EXPECT_EQ(editor.shell.beeps, GetParam().accepted ? 0 : 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PastedText,
+    testing::Values(Paste{kText1_1, u"+31(06.123", true}, Paste{kText1_1, u"+31 6", false},
+                    Paste{kText1_2, u"12a", false}, Paste{kText1_3, u"12\t3", false},
+                    Paste{kText5, u"Café € 5 ™", true}, Paste{kText5, u"Ωmega", false},
+                    Paste{kText5, u"Łódź", false}, Paste{kText5, u"two\r\nlines", false}));
+
+TEST_F(EditorRules, ProgramTextIsCutToTheFieldLengthWithoutABeep) {
+    form->setJobDescription(std::u16string(70, u'j'));
+    form->setSmsNumber(2, u"0123456789abcdefXYZ");
+    EXPECT_EQ(windowText(editor.control(kText5)), std::u16string(64, u'j'));
+    EXPECT_EQ(windowText(editor.control(kText1_2)), u"0123456789abcdef");
+    EXPECT_EQ(editor.shell.beeps, 0);
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+// The two picture buttons on the real window with a recording shell, and the Windows shell's own
+// folder test and failure report.
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/windows_api.h"
+
+#include "platform/win32/win32_shell.h"
+#include "support/win32_editor.h"
+#include "ui/form1_design.h"
+
+namespace {
+
+using namespace orvane::form1;
+using orvane::platform::ControlId;
+using orvane::test::Win32Editor;
+
+enum class DataEntry { None, Folder, File };
+
+struct FolderCase {
+    DataEntry data;
+    bool opensData;
+};
+
+class DataFolderButton : public testing::TestWithParam<FolderCase> {};
+
+TEST_P(DataFolderButton, OpensTheDataFolderOnlyWhereItIsAFolder) {
+    Win32Editor editor;
+    const auto data = editor.folder().path() / "DATA";
+    if (GetParam().data == DataEntry::Folder) {
+        std::filesystem::create_directory(data);
+    } else if (GetParam().data == DataEntry::File) {
+        orvane::test::writeBytes(data, "not a folder");
+    }
+    editor.start();
+    SendMessageW(editor.control(kCommand1), BM_CLICK, 0, 0);
+    ASSERT_EQ(editor.shell.openedFolders.size(), 1u);
+    EXPECT_EQ(editor.shell.openedFolders[0],
+              GetParam().opensData ? data.u16string() : editor.folder().u16path());
+    EXPECT_EQ(editor.shell.beeps, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, DataFolderButton,
+                         testing::Values(FolderCase{DataEntry::Folder, true},
+                                         FolderCase{DataEntry::None, false},
+                                         FolderCase{DataEntry::File, false}));
+
+TEST(ProductPageButton, OpensTheAddressAndBeepsWhenNothingStarted) {
+    Win32Editor editor;
+    editor.start();
+    SendMessageW(editor.control(kCommand2), BM_CLICK, 0, 0);
+    EXPECT_EQ(editor.shell.openedAddresses,
+              std::vector<std::u16string>{u"http://www.orvane.com/pm"});
+    EXPECT_EQ(editor.shell.beeps, 0);
+    editor.shell.launchSucceeds = false;
+    SendMessageW(editor.control(kCommand2), BM_CLICK, 0, 0);
+    SendMessageW(editor.control(kCommand1), BM_CLICK, 0, 0);
+    EXPECT_EQ(editor.shell.beeps, 2);
+}
+
+TEST(Win32Shell, CountsOnlyFoldersAsFolders) {
+    orvane::platform::win32::Win32Toolkit toolkit;
+    orvane::platform::win32::Win32Shell shell(toolkit);
+    orvane::test::TemporaryFolder folder;
+    orvane::test::writeBytes(folder.path() / "DATA.TXT", "x");
+    std::filesystem::create_directory(folder.path() / "DATA");
+    EXPECT_TRUE(shell.isDirectory(folder.u16path()));
+    EXPECT_TRUE(shell.isDirectory((folder.path() / "DATA").u16string()));
+    EXPECT_FALSE(shell.isDirectory((folder.path() / "DATA.TXT").u16string()));
+    EXPECT_FALSE(shell.isDirectory((folder.path() / "missing").u16string()));
+}
+
+TEST(Win32Shell, ReportsWhenNothingCouldBeOpened) {
+    orvane::platform::win32::Win32Toolkit toolkit;
+    orvane::platform::win32::Win32Shell shell(toolkit);
+    orvane::test::TemporaryFolder folder;
+    EXPECT_FALSE(shell.openFolder((folder.path() / "no such folder").u16string()));
+}
+
+}  // namespace
