@@ -54,8 +54,8 @@ void ReadBytes_TypicalFile(benchmark::State& state) {
 }
 BENCHMARK(ReadBytes_TypicalFile)->Unit(benchmark::kMicrosecond);
 
-// The whole save: encoding, a new file beside the old one, flushed to disk (QSaveFile syncs in
-// commit), and put in place of the old one.
+// The whole save: encoding, a new file beside the old one, flushed to disk (QSaveFile's commit
+// calls fdatasync), and put in place of the old one.
 void SaveSettings_WithSync(benchmark::State& state) {
     EditorSession editor(kTypicalSettings);
     for (auto _ : state) {
@@ -67,7 +67,8 @@ void SaveSettings_WithSync(benchmark::State& state) {
 }
 BENCHMARK(SaveSettings_WithSync)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// The bytes written the way the save writes them, optionally flushed to disk first.
+// The bytes written the way the save writes them: to a new file beside the old one, its data
+// flushed to disk as QSaveFile flushes it (fdatasync) when `sync` is set, then renamed over it.
 bool replaceFile(const std::string& path, const std::string& bytes, bool sync) {
     const std::string temporary = path + ".new";
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -76,7 +77,7 @@ bool replaceFile(const std::string& path, const std::string& bytes, bool sync) {
     }
     const bool written =
         write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-    const bool synced = !sync || fsync(fd) == 0;
+    const bool synced = !sync || fdatasync(fd) == 0;
     return close(fd) == 0 && written && synced && rename(temporary.c_str(), path.c_str()) == 0;
 }
 

@@ -1,5 +1,6 @@
 // The baseline program with stamps: prints when it reached each stage and the memory peak once
-// its window has been painted, then quits.
+// its window has been painted, then quits. Built twice: without text, and with one line of text
+// (MINIMAL_WINDOW_WITH_TEXT).
 
 #include <QApplication>
 
@@ -12,7 +13,11 @@ int main(int argc, char** argv) {
     stamps.mark("main");
     QApplication application(argc, argv);
     stamps.mark("application");
+#ifdef MINIMAL_WINDOW_WITH_TEXT
+    const auto window = orvane::bench::showMinimalWindowWithText();
+#else
     const auto window = orvane::bench::showMinimalWindow();
+#endif
     stamps.mark("shown");
     orvane::bench::onFirstPaint(*window, [&stamps] {
         stamps.mark("painted");
