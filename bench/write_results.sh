@@ -141,7 +141,7 @@ cat <<EOF
 ## Figures and targets
 
 Start-up and memory: medians of $(jq .runs "$results/startup-offscreen.json") runs per program.
-In-process figures: medians of 5 repetitions, wall time.
+In-process figures: medians of $(jq -r '.benchmarks[0].repetitions' "$results/settings.json") repetitions, wall time.
 
 | Figure | Editor | Baseline | Editor against baseline | Target | Met |
 |---|---|---|---|---|---|
@@ -247,7 +247,8 @@ on the real window and on the plain one (\`bench/instructions\`), per unit of wo
 
 ## Spread of the in-process figures
 
-Median and standard deviation over 5 repetitions; wall time and CPU time of the benchmark's thread.
+Median and standard deviation over the repetitions, which ran in random order among those of the
+other benchmarks of the same program; wall time and CPU time of the benchmark's thread.
 
 | Benchmark | Wall median | Wall std. dev. | CPU median |
 |---|---|---|---|

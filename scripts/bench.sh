@@ -54,7 +54,9 @@ xvfb_pid=""
 unset DISPLAY
 
 export QT_QPA_PLATFORM=offscreen
-gbench="--benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_format=json"
+# Repetitions in random order, so that a busy spell on the machine falls on every benchmark alike.
+gbench="--benchmark_repetitions=10 --benchmark_min_time=0.2 --benchmark_enable_random_interleaving=true
+        --benchmark_report_aggregates_only=true --benchmark_format=json"
 echo "Settings file"
 $bin/settings/bench_settings_file $gbench > "$results/settings.json" 2> "$results/settings.log"
 $bin/settings/large_settings_file > "$results/large.json" 2> "$results/large.log"
