@@ -15,11 +15,13 @@ bool isLineEnd(char c) {
 
 }  // namespace
 
-LineReader::LineReader(platform::ByteReader& source) : source_(source), chunk_(kChunkBytes) {}
+// The chunk is not cleared first: only the bytes a read has just filled are ever looked at.
+LineReader::LineReader(platform::ByteReader& source)
+    : source_(source), chunk_(std::make_unique_for_overwrite<char[]>(kChunkBytes)) {}
 
 bool LineReader::fillChunk() {
     position_ = 0;
-    end_ = source_.read(std::span<char>(chunk_));
+    end_ = source_.read(std::span<char>(chunk_.get(), kChunkBytes));
     return end_ > 0;
 }
 
@@ -43,9 +45,8 @@ std::optional<TextLine> LineReader::next() {
         }
         started = true;
 
-        const auto begin = chunk_.begin() + static_cast<std::ptrdiff_t>(position_);
-        const auto stop =
-            std::find_if(begin, chunk_.begin() + static_cast<std::ptrdiff_t>(end_), isLineEnd);
+        char* const begin = chunk_.get() + position_;
+        const auto stop = std::find_if(begin, chunk_.get() + end_, isLineEnd);
         const auto length = static_cast<std::size_t>(stop - begin);
         const std::size_t room = kMaxLineBytes - bytes.size();
         bytes.append(begin, begin + static_cast<std::ptrdiff_t>(std::min(length, room)));

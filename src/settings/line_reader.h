@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/text_file.h"
 
@@ -31,7 +31,7 @@ class LineReader {
     bool fillChunk();
 
     platform::ByteReader& source_;
-    std::vector<char> chunk_;
+    std::unique_ptr<char[]> chunk_;  // kChunkBytes
     std::size_t position_ = 0;
     std::size_t end_ = 0;
     bool afterCr_ = false;  // the last line ended with CR; a LF right after it belongs to that end

@@ -51,6 +51,17 @@ QFont designFont(const FontDesign& design) {
     return font;
 }
 
+// Qt tells assistive technology of every call as a change, also when the text stays the same; the
+// window relabels all its controls on every alarm step, mostly with the texts they already have.
+void setAccessibleTexts(QWidget& widget, const QString& name, const QString& description) {
+    if (widget.accessibleName() != name) {
+        widget.setAccessibleName(name);
+    }
+    if (widget.accessibleDescription() != description) {
+        widget.setAccessibleDescription(description);
+    }
+}
+
 template <typename Control>
 Control* as(const std::vector<QWidget*>& controls, ControlId id) {
     return static_cast<Control*>(controls.at(static_cast<std::size_t>(id)));
@@ -227,12 +238,12 @@ void QtWindow::setText(ControlId control, std::u16string_view text) {
 void QtWindow::setAccessibleText(ControlId control, std::u16string_view name,
                                  std::u16string_view description) {
     QWidget* widget = controls_.at(static_cast<std::size_t>(control));
-    widget->setAccessibleName(toQString(name));
-    widget->setAccessibleDescription(toQString(description));
+    const QString nameText = toQString(name);
+    const QString descriptionText = toQString(description);
+    setAccessibleTexts(*widget, nameText, descriptionText);
     // Qt names a combo box by its current text on Linux; its text field carries the name.
     if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && combo->lineEdit()) {
-        combo->lineEdit()->setAccessibleName(toQString(name));
-        combo->lineEdit()->setAccessibleDescription(toQString(description));
+        setAccessibleTexts(*combo->lineEdit(), nameText, descriptionText);
     }
 }
 

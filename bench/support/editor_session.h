@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QTemporaryDir>
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "app/start_up.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_shell.h"
+#include "platform/qt/qt_toolkit.h"
+
+namespace orvane::bench {
+
+// The real editor, brought up by Main with the Qt toolkit, dialogs and shell, from a temporary
+// program folder that holds the given SETTINGS.TXT (none when it is empty). The window is shown
+// and painted once the session exists. Needs the QApplication to exist.
+class EditorSession {
+  public:
+    explicit EditorSession(std::string_view settings);
+    ~EditorSession();
+
+    Form1& form() { return *form_; }
+    QWidget& window() const;
+    std::u16string folder() const { return dir_.path().toStdU16String(); }
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+  private:
+    QTemporaryDir dir_;
+    platform::qt::QtToolkit toolkit_;
+    platform::qt::QtDialogs dialogs_;
+    platform::qt::QtShell shell_;
+    std::unique_ptr<Form1> form_;
+};
+
+// Writes `bytes` to the file, replacing it; false when that fails.
+bool writeFile(const QString& path, std::string_view bytes);
+
+// Paints whatever the last changes left to paint in the window and flushes it, at once, as the
+// event loop does on its next round.
+void paintPendingUpdates(QWidget& window);
+
+}  // namespace orvane::bench
