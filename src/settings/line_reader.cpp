@@ -17,11 +17,11 @@ bool isLineEnd(char c) {
 
 // The chunk is not cleared first: only the bytes a read has just filled are ever looked at.
 LineReader::LineReader(platform::ByteReader& source)
-    : source_(source), chunk_(std::make_unique_for_overwrite<char[]>(kChunkBytes)) {}
+    : source_(source), chunk_(std::make_unique_for_overwrite<std::array<char, kChunkBytes>>()) {}
 
 bool LineReader::fillChunk() {
     position_ = 0;
-    end_ = source_.read(std::span<char>(chunk_.get(), kChunkBytes));
+    end_ = source_.read(std::span<char>(*chunk_));
     return end_ > 0;
 }
 
@@ -38,15 +38,15 @@ std::optional<TextLine> LineReader::next() {
         }
         if (afterCr_) {
             afterCr_ = false;
-            if (chunk_[position_] == '\n') {
+            if ((*chunk_)[position_] == '\n') {
                 ++position_;
                 continue;
             }
         }
         started = true;
 
-        char* const begin = chunk_.get() + position_;
-        const auto stop = std::find_if(begin, chunk_.get() + end_, isLineEnd);
+        char* const begin = chunk_->data() + position_;
+        char* const stop = std::find_if(begin, chunk_->data() + end_, isLineEnd);
         const auto length = static_cast<std::size_t>(stop - begin);
         const std::size_t room = kMaxLineBytes - bytes.size();
         bytes.append(begin, begin + static_cast<std::ptrdiff_t>(std::min(length, room)));
@@ -54,7 +54,7 @@ std::optional<TextLine> LineReader::next() {
         position_ += length;
 
         if (position_ < end_) {
-            afterCr_ = chunk_[position_] == '\r';
+            afterCr_ = (*chunk_)[position_] == '\r';
             ++position_;
             break;
         }

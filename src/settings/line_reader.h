@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <optional>
@@ -31,7 +32,7 @@ class LineReader {
     bool fillChunk();
 
     platform::ByteReader& source_;
-    std::unique_ptr<char[]> chunk_;  // kChunkBytes
+    std::unique_ptr<std::array<char, kChunkBytes>> chunk_;
     std::size_t position_ = 0;
     std::size_t end_ = 0;
     bool afterCr_ = false;  // the last line ended with CR; a LF right after it belongs to that end

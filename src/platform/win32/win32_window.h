@@ -3,8 +3,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/event_gate.h"
 #include "platform/win32/accessibility_annotations.h"
-#include "platform/win32/event_gate.h"
 #include "platform/win32/scroll_tracker.h"
 #include "platform/win32/text_box.h"
 #include "platform/win32/twips.h"

@@ -2,11 +2,11 @@
 
 #include "platform/form_events.h"
 
-namespace orvane::platform::qt {
+namespace orvane::platform {
 
 // Passes the controls' notifications on to the program until the window starts to go away:
-// widgets that lose focus or hide while being destroyed must not call into a program that is
-// itself being taken down.
+// controls that lose the focus or hide while being destroyed must not call into a program that is
+// itself being taken down. Each backend's window keeps one.
 class EventGate final : public FormEvents {
   public:
     explicit EventGate(FormEvents& events) : events_(&events) {}
@@ -41,4 +41,4 @@ class EventGate final : public FormEvents {
     FormEvents* events_;
 };
 
-}  // namespace orvane::platform::qt
+}  // namespace orvane::platform
