@@ -12,19 +12,8 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
     apt-get update
 fi
-packages="cmake ninja-build python3 googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-          wine wine32:i386 wine64 fonts-wine fonts-dejavu-core xvfb xauth openbox xdotool"
-missing=""
-for package in $packages; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
-        missing="$missing $package"
-    fi
-done
-if [ -n "$missing" ]; then
-    echo "Installing:$missing"
-    apt-get update
-    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
-fi
+scripts/install-deps.sh python3 googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
+    wine wine32:i386 wine64 fonts-wine xvfb xauth openbox xdotool
 
 configure_and_build() {
     cmake -S . -B "$1" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/$2.cmake" \
