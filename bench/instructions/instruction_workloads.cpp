@@ -32,28 +32,12 @@ constexpr int kCharacters = 60;
     }
 }
 
-template <typename Target>
-int wholeDrag(Target& target, ThumbDrag& drag) {
-    const int maximum = target.bar.maximum();
-    drag.press();
-    for (int value = 1; value <= maximum; ++value) {
-        drag.moveTo(value);
-        paintPendingUpdates(target.window());
-    }
-    for (int value = maximum - 1; value >= 0; --value) {
-        drag.moveTo(value);
-        paintPendingUpdates(target.window());
-    }
-    drag.release();
-    return 2 * maximum;
-}
-
 [[gnu::noinline]] int measuredEditorDrag(EditorTarget& target, ThumbDrag& drag) {
-    return wholeDrag(target, drag);
+    return drag.acrossAndBack(target.window());
 }
 
 [[gnu::noinline]] int measuredPlainDrag(PlainTarget& target, ThumbDrag& drag) {
-    return wholeDrag(target, drag);
+    return drag.acrossAndBack(target.window());
 }
 
 template <typename Target>
@@ -78,7 +62,7 @@ int dragAndType(Target& target, int (*measuredDrag)(Target&, ThumbDrag&),
     ThumbDrag drag(target.bar);
     target.resetAlarms();
     // One drag first, so that what is loaded or cached once is not counted.
-    wholeDrag(target, drag);
+    drag.acrossAndBack(target.window());
     target.resetAlarms();
     const int positions = measuredDrag(target, drag);
     target.field.setFocus();

@@ -54,23 +54,14 @@ void WholeDrag(benchmark::State& state) {
     Target target;
     ThumbDrag drag(target.bar);
     target.resetAlarms();
-    const int maximum = target.bar.maximum();
+    int positions = 0;
     for (auto _ : state) {
-        drag.press();
-        for (int value = 1; value <= maximum; ++value) {
-            drag.moveTo(value);
-            paintPendingUpdates(target.window());
-        }
-        for (int value = maximum - 1; value >= 0; --value) {
-            drag.moveTo(value);
-            paintPendingUpdates(target.window());
-        }
-        drag.release();
+        positions = drag.acrossAndBack(target.window());
         state.PauseTiming();
         target.resetAlarms();
         state.ResumeTiming();
     }
-    state.counters["positions"] = 2 * maximum;
+    state.counters["positions"] = positions;
 }
 BENCHMARK_TEMPLATE(WholeDrag, Editor)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(WholeDrag, Plain)->Unit(benchmark::kMillisecond);

@@ -1,5 +1,7 @@
 #include "interaction/thumb_drag.h"
 
+#include "support/editor_session.h"
+
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -64,6 +66,22 @@ void ThumbDrag::moveTo(int value) {
 
 void ThumbDrag::release() {
     QTest::mouseRelease(&bar_, Qt::LeftButton, {}, last_);
+}
+
+int ThumbDrag::acrossAndBack(QWidget& window) {
+    const int minimum = bar_.minimum();
+    const int maximum = bar_.maximum();
+    press();
+    for (int value = minimum + 1; value <= maximum; ++value) {
+        moveTo(value);
+        paintPendingUpdates(window);
+    }
+    for (int value = maximum - 1; value >= minimum; --value) {
+        moveTo(value);
+        paintPendingUpdates(window);
+    }
+    release();
+    return 2 * (maximum - minimum);
 }
 
 }  // namespace orvane::bench

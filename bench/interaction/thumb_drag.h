@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QScrollBar>
+#include <QWidget>
 #include <vector>
 
 namespace orvane::bench {
@@ -18,6 +19,10 @@ class ThumbDrag {
     void press();  // the bar is at its minimum
     void moveTo(int value);
     void release();
+
+    // Drags from the minimum to the maximum and back, one reported position per value, painting
+    // `window` after each; returns the number of positions.
+    int acrossAndBack(QWidget& window);
 
   private:
     QScrollBar& bar_;
