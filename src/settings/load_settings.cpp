@@ -1,7 +1,6 @@
 #include <memory>
 #include <optional>
 
-#include "platform/paths.h"
 #include "settings/line_reader.h"
 #include "settings/setting_line.h"
 #include "settings/settings_file.h"
@@ -17,7 +16,7 @@ void ReadSettings(EditorState& state, platform::ByteReader& source) {
 
 void LoadSettings(EditorState& state, std::u16string_view programFolder) {
     const std::unique_ptr<platform::ByteReader> file =
-        platform::openRegularFile(platform::childPath(programFolder, kSettingsFileName));
+        platform::openRegularFile(settingsFilePath(programFolder));
     if (file) {
         ReadSettings(state, *file);
     }

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "platform/code_page.h"
-#include "platform/paths.h"
 #include "settings/setting_keys.h"
 #include "settings/settings_file.h"
 
@@ -63,7 +62,7 @@ platform::ReplaceResult SaveSettings(const EditorState& state, std::u16string_vi
     if (!file.problem.empty()) {
         return {false, file.problem};
     }
-    return platform::replaceFile(platform::childPath(programFolder, kSettingsFileName), file.bytes);
+    return platform::replaceFile(settingsFilePath(programFolder), file.bytes);
 }
 
 }  // namespace orvane

@@ -4,12 +4,17 @@
 #include <string_view>
 
 #include "app/editor_state.h"
+#include "platform/paths.h"
 #include "platform/text_file.h"
 
 namespace orvane {
 
 // SETTINGS.TXT in the program's folder: seven lines "KEY=value" in the settings file's code page.
 inline constexpr std::u16string_view kSettingsFileName = u"SETTINGS.TXT";
+
+inline std::u16string settingsFilePath(std::u16string_view programFolder) {
+    return platform::childPath(programFolder, kSettingsFileName);
+}
 
 // Applies every line of SETTINGS.TXT in order. A missing or unreadable file, or anything that is
 // not a regular file, leaves the state as it is; loading never fails.

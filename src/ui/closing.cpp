@@ -2,7 +2,6 @@
 // whether to save first.
 
 #include "i18n/save_failure.h"
-#include "platform/paths.h"
 #include "settings/settings_file.h"
 #include "ui/form1.h"
 
@@ -26,7 +25,7 @@ bool Form1::Form_QueryUnload() {
         return false;
     }
     // The window stays open with its values, so the user can mend the cause and close again.
-    const std::u16string path = platform::childPath(services_.programFolder, kSettingsFileName);
+    const std::u16string path = settingsFilePath(services_.programFolder);
     services_.dialogs.warn(saveFailureMessage(column, path, saved.reason), title);
     return true;
 }
