@@ -14,7 +14,7 @@
 #include "settings_test_support.h"
 
 using orvane::SaveSettings;
-using orvane::platform::ReplaceResult;
+using orvane::platform::FileError;
 using orvane::testing::entriesOf;
 using orvane::testing::FakeEditorState;
 using orvane::testing::readBytes;
@@ -153,14 +153,14 @@ void TestSaveSettings::writesExactBytes() {
     const FakeEditorState state(values);
     QCOMPARE(state.values(), values);
 
-    const ReplaceResult created = SaveSettings(state, folder.path().toStdU16String());
-    QVERIFY2(created.ok, qPrintable(toQString(created.reason)));
+    const FileError created = SaveSettings(state, folder.path().toStdU16String());
+    QVERIFY2(!created.failed(), qPrintable(toQString(created.reason)));
     QCOMPARE(readBytes(path), expected);
 
     // Over a longer file nothing of the old one may remain.
     QVERIFY(writeBytes(path, kOldBytes));
-    const ReplaceResult replaced = SaveSettings(state, folder.path().toStdU16String());
-    QVERIFY2(replaced.ok, qPrintable(toQString(replaced.reason)));
+    const FileError replaced = SaveSettings(state, folder.path().toStdU16String());
+    QVERIFY2(!replaced.failed(), qPrintable(toQString(replaced.reason)));
     QCOMPARE(readBytes(path), expected);
     QCOMPARE(entriesOf(folder.path()), QStringList{"SETTINGS.TXT"});
 }
@@ -212,7 +212,7 @@ void TestSaveSettings::failedSaveKeepsOldFile() {
     const QStringList rootBefore = entriesOf(root.path());
     const QStringList programBefore = entriesOf(program);
 
-    ReplaceResult result;
+    FileError result;
     if (failure == Failure::FileSizeLimit) {
         const FileSizeLimit limit;
         QVERIFY(limit.ok());
@@ -225,7 +225,7 @@ void TestSaveSettings::failedSaveKeepsOldFile() {
         result = SaveSettings(state, program.toStdU16String());
     }
 
-    QVERIFY(!result.ok);
+    QVERIFY(result.failed());
     const QString reason = toQString(result.reason);
     qInfo("Reason given: %s", qPrintable(reason));
     QVERIFY(!reason.trimmed().isEmpty());
@@ -258,9 +258,9 @@ void TestSaveSettings::keepsPermissions() {
     QVERIFY(writeBytes(path, kOldBytes));
     QCOMPARE(chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(mode)), 0);
 
-    const ReplaceResult result =
+    const FileError result =
         SaveSettings(FakeEditorState(kTypical), folder.path().toStdU16String());
-    QVERIFY2(result.ok, qPrintable(toQString(result.reason)));
+    QVERIFY2(!result.failed(), qPrintable(toQString(result.reason)));
     QCOMPARE(readBytes(path), kTypicalBytes);
     QCOMPARE(modeOf(path), static_cast<mode_t>(mode));
 }
@@ -268,9 +268,9 @@ void TestSaveSettings::keepsPermissions() {
 void TestSaveSettings::newFileGetsUsualPermissions() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    const ReplaceResult result =
+    const FileError result =
         SaveSettings(FakeEditorState(kTypical), folder.path().toStdU16String());
-    QVERIFY2(result.ok, qPrintable(toQString(result.reason)));
+    QVERIFY2(!result.failed(), qPrintable(toQString(result.reason)));
     QCOMPARE(modeOf(folder.filePath("SETTINGS.TXT")), static_cast<mode_t>(0666 & ~currentUmask()));
 }
 

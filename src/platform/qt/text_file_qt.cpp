@@ -14,10 +14,14 @@ class FileReader final : public ByteReader {
   public:
     explicit FileReader(const QString& path) : file_(path) {}
     bool open() { return file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+    std::u16string errorString() const { return file_.errorString().toStdU16String(); }
 
-    std::size_t read(std::span<char> buffer) override {
+    ReadResult read(std::span<char> buffer) override {
         const qint64 got = file_.read(buffer.data(), static_cast<qint64>(buffer.size()));
-        return got > 0 ? static_cast<std::size_t>(got) : 0;
+        if (got < 0) {
+            return {0, describedError(file_.errorString().toStdU16String())};
+        }
+        return {static_cast<std::size_t>(got), {}};
     }
 
   private:
@@ -26,41 +30,51 @@ class FileReader final : public ByteReader {
 
 }  // namespace
 
-std::unique_ptr<ByteReader> openRegularFile(std::u16string_view path) {
+OpenedFile openRegularFile(std::u16string_view path) {
     const QString name = toQString(path);
+    const QFileInfo info(name);
+    OpenedFile opened;
+    opened.exists = info.exists() || info.isSymLink();
+    if (!opened.exists) {
+        return opened;
+    }
     // Follows links: a link to a regular file is read, a folder, pipe or device is not.
-    if (!QFileInfo(name).isFile()) {
-        return nullptr;
+    if (!info.isFile()) {
+        opened.error = {FileProblem::NotRegularFile, {}};
+        return opened;
     }
     auto reader = std::make_unique<FileReader>(name);
     if (!reader->open()) {
-        return nullptr;
+        opened.error = describedError(reader->errorString());
+        return opened;
     }
-    return reader;
+    opened.size = static_cast<std::uint64_t>(info.size());
+    opened.reader = std::move(reader);
+    return opened;
 }
 
-ReplaceResult replaceFile(std::u16string_view path, std::string_view bytes) {
+FileError replaceFile(std::u16string_view path, std::string_view bytes) {
     QSaveFile file(toQString(path));
     // Unbuffered: a buffered QSaveFile only writes in commit(), whose flush failure (a full disk)
     // Qt 6.4 ignores, so it would put a cut-off file in place of the old one. Written directly,
     // every failure shows here. A write can also stop short without an error; writing the rest
     // then reports the system's reason (e.g. no space left).
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return {false, file.errorString().toStdU16String()};
+        return describedError(file.errorString().toStdU16String());
     }
     while (!bytes.empty()) {
         const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
         if (written <= 0) {
             const QString reason = file.errorString();
             file.cancelWriting();
-            return {false, reason.toStdU16String()};
+            return describedError(reason.toStdU16String());
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     if (!file.commit()) {
-        return {false, file.errorString().toStdU16String()};
+        return describedError(file.errorString().toStdU16String());
     }
-    return {true, {}};
+    return {};
 }
 
 }  // namespace orvane::platform

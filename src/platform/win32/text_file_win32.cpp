@@ -19,14 +19,14 @@ class FileReader final : public ByteReader {
     FileReader(const FileReader&) = delete;
     FileReader& operator=(const FileReader&) = delete;
 
-    std::size_t read(std::span<char> buffer) override {
+    ReadResult read(std::span<char> buffer) override {
         constexpr std::size_t kMostAtOnce = 1 << 20;
         DWORD got = 0;
         const auto wanted = static_cast<DWORD>(std::min(buffer.size(), kMostAtOnce));
         if (!ReadFile(file_, buffer.data(), wanted, &got, nullptr)) {
-            return 0;
+            return {0, describedError(win32::systemMessage(GetLastError()))};
         }
-        return got;
+        return {got, {}};
     }
 
   private:
@@ -129,20 +129,31 @@ DWORD putInPlace(const std::wstring& folder, const std::wstring& target,
     return ERROR_SUCCESS;
 }
 
-ReplaceResult failure(DWORD error) {
-    return {false, win32::systemMessage(error)};
+FileError failure(DWORD error) {
+    return describedError(win32::systemMessage(error));
 }
 
 }  // namespace
 
-std::unique_ptr<ByteReader> openRegularFile(std::u16string_view path) {
+OpenedFile openRegularFile(std::u16string_view path) {
     const std::wstring name = toWide(path);
+    OpenedFile opened;
+    opened.exists = GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (!opened.exists) {
+        return opened;
+    }
     // Without FILE_FLAG_BACKUP_SEMANTICS a folder does not open at all.
     const HANDLE file = CreateFileW(
         name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        return nullptr;
+        const DWORD error = GetLastError();
+        const DWORD attributes = GetFileAttributesW(name.c_str());
+        opened.error =
+            attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0
+                ? FileError{FileProblem::NotRegularFile, {}}
+                : failure(error);
+        return opened;
     }
     auto reader = std::make_unique<FileReader>(file);
     // Devices (NUL, CON, COM1...) and pipes are no disk files: reading them could block or never
@@ -150,12 +161,15 @@ std::unique_ptr<ByteReader> openRegularFile(std::u16string_view path) {
     BY_HANDLE_FILE_INFORMATION information{};
     if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &information) ||
         (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return nullptr;
+        opened.error = {FileProblem::NotRegularFile, {}};
+        return opened;
     }
-    return reader;
+    opened.size = (std::uint64_t{information.nFileSizeHigh} << 32) | information.nFileSizeLow;
+    opened.reader = std::move(reader);
+    return opened;
 }
 
-ReplaceResult replaceFile(std::u16string_view path, std::string_view bytes) {
+FileError replaceFile(std::u16string_view path, std::string_view bytes) {
     const std::wstring target = toWide(path);
     std::wstring folder = toWide(win32::parentFolder(path));
     if (folder.empty()) {
@@ -173,7 +187,7 @@ ReplaceResult replaceFile(std::u16string_view path, std::string_view bytes) {
         return failure(error);
     }
     temporary.keep();
-    return {true, {}};
+    return {};
 }
 
 }  // namespace orvane::platform

@@ -90,6 +90,7 @@ class CloseAgainWhileAsking final : public orvane::platform::Dialogs {
         SendMessageW(window, WM_CLOSE, 0, 0);
         return Answer::No;
     }
+    bool confirm(std::u16string_view, std::u16string_view) override { return false; }
     void warn(std::u16string_view, std::u16string_view) override {}
 };
 

@@ -23,7 +23,7 @@ using orvane::testing::SettingValues;
 std::string readAll(orvane::platform::ByteReader& reader) {
     std::string bytes;
     std::array<char, 7> buffer{};  // small, so that a read rarely takes the whole file
-    while (const std::size_t got = reader.read(buffer)) {
+    while (const std::size_t got = reader.read(buffer).size) {
         bytes.append(buffer.data(), got);
     }
     return bytes;
@@ -73,7 +73,7 @@ TEST_F(SettingsFile, SaveWritesTheSevenLinesByteForByteAndLeavesNoOtherFile) {
 
     const auto result = orvane::SaveSettings(state, folder.u16path());
 
-    ASSERT_TRUE(result.ok) << std::string(result.reason.begin(), result.reason.end());
+    ASSERT_FALSE(result.failed()) << std::string(result.reason.begin(), result.reason.end());
     EXPECT_EQ(orvane::test::readBytes(settings()),
               "JOB=Pompe n\xb0"
               "3 \xe0 Z\xfcrich, 5\x80\r\nHIGH ALARM=70\r\nLOW ALARM=15\r\nGSM1=+31(0)6\r\n"
@@ -83,7 +83,7 @@ TEST_F(SettingsFile, SaveWritesTheSevenLinesByteForByteAndLeavesNoOtherFile) {
 
 TEST_F(SettingsFile, SaveCreatesAMissingFile) {
     const auto result = orvane::platform::replaceFile(settings().u16string(), "JOB=new\r\n");
-    ASSERT_TRUE(result.ok);
+    ASSERT_FALSE(result.failed());
     EXPECT_EQ(orvane::test::readBytes(settings()), "JOB=new\r\n");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"SETTINGS.TXT"});
 }
@@ -92,7 +92,7 @@ TEST_F(SettingsFile, AReadOnlyFileIsRefusedAndStaysAsItWas) {
     orvane::test::writeBytes(settings(), "JOB=old\r\n");
     ASSERT_TRUE(SetFileAttributesW(settings().c_str(), FILE_ATTRIBUTE_READONLY));
     const auto result = orvane::platform::replaceFile(settings().u16string(), "JOB=new\r\n");
-    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.failed());
     EXPECT_EQ(result.reason, orvane::platform::win32::systemMessage(ERROR_ACCESS_DENIED));
     EXPECT_EQ(orvane::test::readBytes(settings()), "JOB=old\r\n");
     EXPECT_NE(attributesOf(settings()) & FILE_ATTRIBUTE_READONLY, 0u);
@@ -103,7 +103,7 @@ TEST_F(SettingsFile, AFolderInTheFilesPlaceFailsWithTheSystemsReasonAndStaysAsIt
     ASSERT_TRUE(std::filesystem::create_directory(settings()));
     orvane::test::writeBytes(settings() / "inside.txt", "kept");
     const auto result = orvane::platform::replaceFile(settings().u16string(), "JOB=new\r\n");
-    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.failed());
     EXPECT_FALSE(result.reason.empty());
     EXPECT_NE(result.reason.back(), u'\n');
     EXPECT_TRUE(std::filesystem::is_directory(settings()));
@@ -114,7 +114,7 @@ TEST_F(SettingsFile, AFolderInTheFilesPlaceFailsWithTheSystemsReasonAndStaysAsIt
 TEST_F(SettingsFile, AMissingFolderFailsWithTheSystemsReason) {
     const auto missing = folder.path() / "no such folder" / "SETTINGS.TXT";
     const auto result = orvane::platform::replaceFile(missing.u16string(), "JOB=new\r\n");
-    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.failed());
     EXPECT_FALSE(result.reason.empty());
     EXPECT_TRUE(folder.entries().empty());
 }
@@ -124,7 +124,7 @@ TEST_F(SettingsFile, ATextTheCodePageCannotHoldIsNotSavedAndTheOldFileStays) {
     SettingValues values;
     values.job = u"Łódź";
     const auto result = orvane::SaveSettings(FakeEditorState(values), folder.u16path());
-    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.failed());
     EXPECT_EQ(orvane::test::readBytes(settings()), "JOB=old\r\n");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"SETTINGS.TXT"});
 }
@@ -135,9 +135,9 @@ TEST_F(SettingsFile, ARegularFileIsReadWhole) {
         bytes += static_cast<char>(i % 251);
     }
     orvane::test::writeBytes(settings(), bytes);
-    const auto reader = orvane::platform::openRegularFile(settings().u16string());
-    ASSERT_NE(reader, nullptr);
-    EXPECT_EQ(readAll(*reader), bytes);
+    const auto file = orvane::platform::openRegularFile(settings().u16string());
+    ASSERT_NE(file.reader, nullptr);
+    EXPECT_EQ(readAll(*file.reader), bytes);
 }
 
 TEST_F(SettingsFile, NamesThatAreNoRegularFileAreNotRead) {
@@ -145,7 +145,7 @@ TEST_F(SettingsFile, NamesThatAreNoRegularFileAreNotRead) {
     const std::u16string names[] = {u"NUL", u"CON", u"\\\\.\\NUL", settings().u16string(),
                                     (folder.path() / "missing.txt").u16string()};
     for (const auto& name : names) {
-        EXPECT_EQ(orvane::platform::openRegularFile(name), nullptr)
+        EXPECT_EQ(orvane::platform::openRegularFile(name).reader, nullptr)
             << std::string(name.begin(), name.end());
     }
 }
