@@ -8,7 +8,6 @@ import re
 import statistics
 import subprocess
 import sys
-import time
 from pathlib import Path
 
 results = Path(sys.argv[1])
@@ -271,14 +270,14 @@ repetitions = next(iter(gbench.values()))["median"]["repetitions"]
 
 print(f"""# Benchmark results
 
-Written by `scripts/bench.sh{' --callgrind' if callgrind else ''}` on \
-{time.strftime('%Y-%m-%d %H:%M UTC', time.gmtime())}.
+Written by `scripts/bench.sh{' --callgrind' if callgrind else ''}` from its run of \
+{(results / 'started.txt').read_text().strip()}.
 Every figure below was measured in that one run, beside its baseline from the same run; nothing
 is copied from elsewhere. Run `scripts/bench.sh` again to refresh this file.
 
 ## Machine
 
-- CPU: {cpu}, {os.cpu_count()} logical cores, shared with other work: figures are noisy
+- CPU: {cpu}, {os.cpu_count()} logical cores
 - System: {' '.join(os.uname()[i] for i in (0, 2, 3, 4))}
 - Qt {package('libqt6core6')} (Debian), {compiler}, Release build (-O3), Google Benchmark \
 {package('libbenchmark-dev')}{', ' + run('valgrind', '--version') if callgrind else ''}
@@ -340,8 +339,9 @@ other benchmarks of the same program; wall time and CPU time of the benchmark's 
 - **Start-up, mapped** (`startup_driver --until-mapped`): {warmups['mapped']} runs to warm up,
   then {runs['mapped']}, taking turns. openbox reparents a program's window (known by its
   `_NET_WM_PID`) into a frame and maps the two together; the time is when the frame's MapNotify
-  reaches the driver, which then reads VmHWM from `/proc/PID/status` and kills the program. Most
-  toolkits paint only after the map, so this memory peak comes before the first paint.
+  reaches the driver, which then reads VmHWM from `/proc/PID/status` and kills the program. The
+  Qt programs paint on the Expose that follows the map, so for them this peak comes before the
+  first paint.
 - **Platforms.** Qt's offscreen platform, and Xvfb (1280 × 800, 24 bits) with openbox, so the
   window is mapped and framed as on a desktop. No platform theme, no D-Bus session bus,
   `LC_ALL=C.UTF-8`, an empty configuration folder.

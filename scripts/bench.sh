@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs what is missing, builds the benchmarks with optimisation in ./build-bench, runs them and
 # writes bench/RESULTS.md from what they measured. Takes a few minutes; every figure is compared
-# with its baseline from the same run. With --callgrind it also counts instructions (a few
-# minutes more): where the editor's start-up goes, and fixed work on the window.
+# with its baseline from the same run. With --callgrind it also counts instructions (a minute
+# or so more): where the editor's start-up goes, and fixed work on the window.
 set -eu
 cd "$(dirname "$0")/.."
 callgrind=false
@@ -37,6 +37,7 @@ trap cleanup EXIT
 export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$work" XDG_CONFIG_HOME="$work/config"
 unset QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR DBUS_SESSION_BUS_ADDRESS
 started=$(date +%s)
+date -u '+%Y-%m-%d %H:%M UTC' > "$results/started.txt"
 part() {
     echo "$1"
     echo "$1: $(cut -d' ' -f1-3 /proc/loadavg)" >> "$results/loadavg.txt"
@@ -68,6 +69,7 @@ openbox > "$results/openbox.log" 2>&1 &
 wm_pid=$!
 sleep 1
 stamped xcb
+
 part "Start-up to the mapped window, with other editors, Xvfb with openbox"
 QT_QPA_PLATFORM=xcb $bin/startup_driver --until-mapped 30 3 "editor=$program/orvane-pm" \
     "controls=$floor controls" "text=$floor text" "l3afpad=l3afpad $program/SETTINGS.TXT" \
