@@ -1,6 +1,6 @@
 #!/bin/sh
-# Configures and builds the editor and its tests in ./build.
+# Configures and builds the editor and its tests in ./build (the "default" preset).
 set -eu
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_WERROR=ON
-cmake --build build
+cmake --preset default
+cmake --build --preset default

@@ -5,10 +5,9 @@
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DORVANE_SANITIZE=ON -DORVANE_BUILD_FUZZERS=ON -DORVANE_WERROR=ON
-cmake --build build-sanitize
-ctest --test-dir build-sanitize --output-on-failure
+cmake --preset sanitize
+cmake --build --preset sanitize
+ctest --preset sanitize
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 build-sanitize/tests/fuzz/fuzz_settings -max_total_time="$seconds" -print_final_stats=1 \

@@ -5,8 +5,8 @@
 # run from a 64-bit build of the same sources under 64-bit Wine instead.
 set -eu
 cd "$(dirname "$0")/.."
-build=${ORVANE_WIN32_BUILD:-build-win32}
-build64=${ORVANE_WIN64_BUILD:-build-win64}
+build=build-win32
+build64=build-win64
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
@@ -16,12 +16,11 @@ scripts/install-deps.sh python3 googletest g++-mingw-w64-i686-posix g++-mingw-w6
     wine wine32:i386 wine64 fonts-wine xvfb xauth openbox xdotool
 
 configure_and_build() {
-    cmake -S . -B "$1" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/$2.cmake" \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_WERROR=ON
-    cmake --build "$1"
+    cmake --preset "$1"
+    cmake --build --preset "$1"
 }
 
-configure_and_build "$build" mingw-w64-i686
+configure_and_build win32
 file "$build/src/orvane-pm.exe"
 file "$build/src/orvane-pm.exe" | grep -q "PE32 executable (GUI) Intel 80386" ||
     { echo "orvane-pm.exe is not a 32-bit Windows program"; exit 1; }
@@ -31,7 +30,7 @@ if /usr/lib/wine/wine --version > /dev/null 2>&1; then
     wine=/usr/lib/wine/wine
 else
     echo "This machine cannot run 32-bit programs: the tests run from a 64-bit build."
-    configure_and_build "$build64" mingw-w64-x86_64
+    configure_and_build win64
     tests=$build64
     wine=/usr/lib/wine/wine64
 fi
@@ -47,7 +46,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     /usr/lib/wine/wineserver -w
 fi
 
-rm -rf "$tests/tests/win32/results"
+rm -rf "$tests/test-results"
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     openbox > /dev/null 2>&1 &
     manager=$!
@@ -59,7 +58,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
 /usr/lib/wine/wineserver -w
 
 # The test cases inside the test programs, counted from their reports.
-results="$tests/tests/win32/results"
+results="$tests/test-results"
 counts=$(sed -n 's/^<testsuites tests="\([0-9]*\)" failures="\([0-9]*\)".*/\1 \2/p' "$results"/*.xml |
     awk '{ tests += $1; failed += $2 } END { print tests, failed }')
 skipped=$(cat "$results"/*.xml | grep -c 'result="skipped"' || true)

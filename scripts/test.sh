@@ -7,7 +7,7 @@ set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh clang libclang-rt-14-dev clang-format clang-tidy
 scripts/build.sh
-ctest --test-dir build --output-on-failure
+ctest --preset default
 scripts/sanitize.sh 20
 scripts/lint.sh
 scripts/test-windows.sh

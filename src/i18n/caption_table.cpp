@@ -1,6 +1,6 @@
 #include "i18n/caption_table.h"
 
-#include <cassert>
+#include <stdexcept>
 #include <string_view>
 
 namespace orvane {
@@ -58,7 +58,9 @@ void CaptionTable::rebuild(std::int16_t highAlarm, std::int16_t lowAlarm) {
 }
 
 const std::u16string& CaptionTable::entry(int language, int slot) const {
-    assert(language >= 0 && language < kLanguages && slot >= 0 && slot < kSlots);
+    if (language < 0 || language >= kLanguages || slot < 0 || slot >= kSlots) {
+        throw std::out_of_range("caption table entry outside its 5 columns and 10 slots");
+    }
     return entries_[place(language, slot)];
 }
 

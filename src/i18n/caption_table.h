@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "app/editor_state.h"
+#include "core/editor_state.h"
 
 namespace orvane {
 
@@ -29,7 +29,7 @@ class CaptionTable {
     // Rebuilds every entry; the two alarm captions carry the given values.
     void rebuild(std::int16_t highAlarm, std::int16_t lowAlarm);
 
-    // Precondition: 0 <= language < kLanguages and 0 <= slot < kSlots.
+    // Throws std::out_of_range outside 0 <= language < kLanguages and 0 <= slot < kSlots.
     const std::u16string& entry(int language, int slot) const;
 
     // The column that shows a language index: its own for 0 to 3, English for any other

@@ -4,41 +4,30 @@
 
 namespace orvane::platform {
 
-// Passes the controls' notifications on to the program until the window starts to go away:
-// controls that lose the focus or hide while being destroyed must not call into a program that is
-// itself being taken down. Each backend's window keeps one.
+// Stands between a backend's window and the program. It passes the controls' notifications on
+// until the window starts to go away (controls that lose the focus or hide while being destroyed
+// must not call into a program that is itself being taken down), and it asks the closing question
+// only once at a time: a second request to close while the question is open keeps the window open
+// without asking again. Each backend's window keeps one.
 class EventGate final : public FormEvents {
   public:
     explicit EventGate(FormEvents& events) : events_(&events) {}
     void close() { events_ = nullptr; }
 
-    bool queryUnload() override { return events_ != nullptr && events_->queryUnload(); }
-    void click(ControlId control) override {
-        if (events_ != nullptr) {
-            events_->click(control);
-        }
-    }
-    void change(ControlId control) override {
-        if (events_ != nullptr) {
-            events_->change(control);
-        }
-    }
-    void scroll(ControlId control) override {
-        if (events_ != nullptr) {
-            events_->scroll(control);
-        }
-    }
-    void keyPress(ControlId control, std::int16_t& keyAscii) override {
-        if (events_ != nullptr) {
-            events_->keyPress(control, keyAscii);
-        }
-    }
-    bool acceptInsertion(ControlId control, std::u16string_view inserted) override {
-        return events_ == nullptr || events_->acceptInsertion(control, inserted);
-    }
+    bool queryUnload() override;
+    void click(ControlId control) override;
+    void change(ControlId control) override;
+    void scroll(ControlId control) override;
+    void keyPress(ControlId control, std::int16_t& keyAscii) override;
+    bool allowsInsertion(ControlId control, std::u16string_view inserted) const override;
+    void insertionRefused(ControlId control) override;
+
+    // allowsInsertion(), and insertionRefused() when it refuses.
+    bool acceptInsertion(ControlId control, std::u16string_view inserted);
 
   private:
     FormEvents* events_;
+    bool asking_ = false;
 };
 
 }  // namespace orvane::platform

@@ -1,7 +1,7 @@
 #pragma once
 
 // The window's design as data: every backend builds the same window from this table.
-// Positions and sizes are in twips (1/1440 inch; 15 twips make one pixel at 96 DPI).
+// Positions and sizes are in twips (1/1440 inch; 15 twips make one pixel at 96 DPI, twips.h).
 
 #include <span>
 #include <string_view>
@@ -61,7 +61,5 @@ struct FormDesign {
     Picture icon = Picture::None;
     std::span<const ControlDesign> controls;
 };
-
-inline constexpr int kTwipsPerPixel = 15;  // at 96 DPI
 
 }  // namespace orvane::platform

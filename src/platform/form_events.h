@@ -22,8 +22,10 @@ class FormEvents {
     // A keystroke that produces a character arrived in a text box; set keyAscii to 0 to cancel it.
     virtual void keyPress(ControlId control, std::int16_t& keyAscii) = 0;
     // Text is about to be inserted into a text box by typing, pasting, dropping or an input method.
-    // Returns false to refuse the whole insertion.
-    virtual bool acceptInsertion(ControlId control, std::u16string_view inserted) = 0;
+    // True when the field's rule takes it whole; only asks, changes nothing.
+    virtual bool allowsInsertion(ControlId control, std::u16string_view inserted) const = 0;
+    // An insertion that allowsInsertion() refused was left out of the field.
+    virtual void insertionRefused(ControlId control) = 0;
 
   protected:
     ~FormEvents() = default;

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/editor_state.h"
+#include "core/editor_state.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 

@@ -1,14 +1,15 @@
 #include "ui/form1.h"
 
-#include "app/center_form.h"
+#include "ui/center_form.h"
 #include "ui/form1_design.h"
 
 namespace orvane {
 
 using platform::ControlId;
 
-Form1::Form1(const platform::Services& services)
-    : services_(services), window_(services.toolkit.createWindow(form1::design(), *this)) {
+// The window reports to this object from the moment it exists, so it is made last.
+Form1::Form1(const platform::Services& services) : services_(services) {
+    window_ = services.toolkit.createWindow(form1::design(), *this);
     Form_Load();
 }
 

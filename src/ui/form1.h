@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/editor_state.h"
+#include "core/editor_state.h"
 #include "i18n/caption_table.h"
 #include "platform/toolkit.h"
 
@@ -20,7 +20,6 @@ class Form1 final : public EditorState, private FrameCaptions, private platform:
     Form1& operator=(const Form1&) = delete;
 
     platform::Window& window() { return *window_; }
-    const CaptionTable& captions() const { return captions_; }
     void refreshCaptions();
 
     // EditorState
@@ -35,6 +34,7 @@ class Form1 final : public EditorState, private FrameCaptions, private platform:
     std::int16_t languageIndex() const override;
     bool setLanguageIndex(std::int16_t index) override;
 
+  private:
     // Handlers, named after their control and event.
     void Form_Load();
     bool Form_QueryUnload();  // true keeps the window open
@@ -47,14 +47,14 @@ class Form1 final : public EditorState, private FrameCaptions, private platform:
     void Command1_Click();
     void Command2_Click();
 
-  private:
     // FormEvents
     bool queryUnload() override;
     void click(platform::ControlId control) override;
     void change(platform::ControlId control) override;
     void scroll(platform::ControlId control) override;
     void keyPress(platform::ControlId control, std::int16_t& keyAscii) override;
-    bool acceptInsertion(platform::ControlId control, std::u16string_view inserted) override;
+    bool allowsInsertion(platform::ControlId control, std::u16string_view inserted) const override;
+    void insertionRefused(platform::ControlId control) override;
 
     // FrameCaptions
     void setFrameCaption(int frame, std::u16string_view caption) override;
@@ -66,8 +66,8 @@ class Form1 final : public EditorState, private FrameCaptions, private platform:
     void setFieldText(platform::ControlId field, std::u16string_view text);
 
     platform::Services services_;
-    std::unique_ptr<platform::Window> window_;
     CaptionTable captions_;
+    std::unique_ptr<platform::Window> window_;
 };
 
 }  // namespace orvane

@@ -54,17 +54,18 @@ void Form1::Text1_KeyPress(int /*index*/, std::int16_t& keyAscii) {
 // Whatever route text takes into a field (paste, drop, input method), it must pass the field's
 // rule as a whole: an SMS field keeps to phone-number characters, and the job description to
 // characters the settings file can store, so that no save can turn them into something else.
-bool Form1::acceptInsertion(platform::ControlId control, std::u16string_view inserted) {
-    bool accepted = true;
+bool Form1::allowsInsertion(platform::ControlId control, std::u16string_view inserted) const {
     if (form1::text1Index(control) != 0) {
-        accepted = smsAcceptsText(inserted);
-    } else if (control == form1::kText5) {
-        accepted = jobAcceptsText(inserted);
+        return smsAcceptsText(inserted);
     }
-    if (!accepted) {
-        services_.shell.beep();
+    if (control == form1::kText5) {
+        return jobAcceptsText(inserted);
     }
-    return accepted;
+    return true;
+}
+
+void Form1::insertionRefused(platform::ControlId /*control*/) {
+    services_.shell.beep();
 }
 
 }  // namespace orvane

@@ -6,7 +6,7 @@
 
 namespace orvane::platform::qt {
 
-FormWidget::FormWidget(FormEvents& events)
+FormWidget::FormWidget(EventGate& events)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       events_(events) {
@@ -16,19 +16,8 @@ FormWidget::FormWidget(FormEvents& events)
 #endif
 }
 
-bool FormWidget::askToStayOpen() {
-    // A second request while the first is still being answered is not asked again.
-    if (asking_) {
-        return true;
-    }
-    asking_ = true;
-    const bool stayOpen = events_.queryUnload();
-    asking_ = false;
-    return stayOpen;
-}
-
 void FormWidget::closeEvent(QCloseEvent* event) {
-    event->setAccepted(agreedToClose_ || !askToStayOpen());
+    event->setAccepted(agreedToClose_ || !events_.queryUnload());
 }
 
 // The session asks first whether it may end; the user's answer to the closing question decides,
@@ -38,7 +27,7 @@ void FormWidget::sessionEnding(QSessionManager& manager) {
     if (!isVisible() || !manager.allowsInteraction()) {
         return;
     }
-    const bool stayOpen = askToStayOpen();
+    const bool stayOpen = events_.queryUnload();
     manager.release();
     if (stayOpen) {
         manager.cancel();

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "platform/form_events.h"
+#include "platform/event_gate.h"
 
 class QSessionManager;
 
@@ -13,18 +13,15 @@ namespace orvane::platform::qt {
 // session) goes to the program first.
 class FormWidget final : public QWidget {
   public:
-    explicit FormWidget(FormEvents& events);
+    explicit FormWidget(EventGate& events);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // Asks the program; true when the window is to stay open.
-    bool askToStayOpen();
     void sessionEnding(QSessionManager& manager);
 
-    FormEvents& events_;
-    bool asking_ = false;
+    EventGate& events_;
     bool agreedToClose_ = false;
 };
 

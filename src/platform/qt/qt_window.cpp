@@ -5,30 +5,30 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
-#include <cmath>
-#include <numeric>
 
+#include "platform/form_layout.h"
 #include "platform/qt/combo_box.h"
 #include "platform/qt/form_widget.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/scroll_bar.h"
 #include "platform/qt/text_box.h"
+#include "platform/twips.h"
 
 namespace orvane::platform::qt {
 namespace {
 
 // Qt's device-independent pixel is the pixel at 96 DPI, so 15 twips make one at every scale.
 int pixels(int twips) {
-    return twips / kTwipsPerPixel;
+    return pixelsFromTwips(twips, kStandardDpi);
 }
 
 int pixels(float twips) {
-    return static_cast<int>(std::lround(twips / static_cast<float>(kTwipsPerPixel)));
+    return pixelsFromTwips(twips, kStandardDpi);
 }
 
 float twips(int pixels) {
-    return static_cast<float>(pixels * kTwipsPerPixel);
+    return twipsFromPixels(pixels, kStandardDpi);
 }
 
 QRect pixelRect(const TwipRect& rect) {
@@ -140,33 +140,23 @@ void QtWindow::createControls(const FormDesign& design) {
     }
 }
 
-// Later siblings are drawn over earlier ones: raise from the back to the front.
+// Later siblings are drawn over earlier ones: raise from the back to the front. A control inside a
+// frame is its child, so raising it orders it among the frame's other children only.
 void QtWindow::stackControls(const FormDesign& design) {
-    std::vector<std::size_t> order(design.controls.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&design](std::size_t a, std::size_t b) {
-        return design.controls[a].stackPlace > design.controls[b].stackPlace;
+    const std::vector<ControlId> frontToBack = stackingOrder(design);
+    std::for_each(frontToBack.rbegin(), frontToBack.rend(), [this](ControlId control) {
+        controls_[static_cast<std::size_t>(control)]->raise();
     });
-    for (const std::size_t id : order) {
-        controls_[id]->raise();
-    }
 }
 
 void QtWindow::chainTabOrder(const FormDesign& design) {
-    std::vector<std::size_t> order;
-    for (std::size_t id = 0; id < design.controls.size(); ++id) {
-        if ((controls_[id]->focusPolicy() & Qt::TabFocus) != 0) {
-            order.push_back(id);
-        }
-    }
-    std::sort(order.begin(), order.end(), [&design](std::size_t a, std::size_t b) {
-        return design.controls[a].tabIndex < design.controls[b].tabIndex;
-    });
+    const std::vector<ControlId> order = tabOrder(design);
     for (std::size_t i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(controls_[order[i - 1]], controls_[order[i]]);
+        QWidget::setTabOrder(controls_[static_cast<std::size_t>(order[i - 1])],
+                             controls_[static_cast<std::size_t>(order[i])]);
     }
     if (!order.empty()) {
-        controls_[order.front()]->setFocus();
+        controls_[static_cast<std::size_t>(order.front())]->setFocus();
     }
 }
 

@@ -15,19 +15,12 @@ ScrollBar::ScrollBar(ControlId id, const ScrollRange& range, FormEvents& events,
     setPageStep(range.largeChange);
     setValue(range.initial);
     setFocusPolicy(Qt::StrongFocus);
-    connect(this, &QAbstractSlider::valueChanged, this, [this, &events, id] {
-        if (isSliderDown()) {
-            events.scroll(id);
-        } else {
-            events.change(id);
-        }
-    });
-    connect(this, &QAbstractSlider::sliderPressed, this, [this] { valueAtPress_ = value(); });
-    connect(this, &QAbstractSlider::sliderReleased, this, [this, &events, id] {
-        if (value() != valueAtPress_) {
-            events.change(id);
-        }
-    });
+    connect(this, &QAbstractSlider::valueChanged, this,
+            [this, &events, id] { tell(events, id, reporter_.newValue()); });
+    connect(this, &QAbstractSlider::sliderPressed, this,
+            [this] { reporter_.thumbPressed(value()); });
+    connect(this, &QAbstractSlider::sliderReleased, this,
+            [this, &events, id] { tell(events, id, reporter_.thumbReleased(value())); });
 }
 
 void ScrollBar::setProgramValue(int value) {

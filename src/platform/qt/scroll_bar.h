@@ -4,6 +4,7 @@
 
 #include "platform/form_design.h"
 #include "platform/form_events.h"
+#include "platform/scroll_reports.h"
 
 namespace orvane::platform::qt {
 
@@ -21,7 +22,7 @@ class ScrollBar final : public QScrollBar {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    int valueAtPress_ = 0;
+    ScrollReporter reporter_;
 };
 
 }  // namespace orvane::platform::qt

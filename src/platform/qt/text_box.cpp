@@ -2,16 +2,17 @@
 
 #include <QKeyEvent>
 #include <QValidator>
+#include <utility>
 
 namespace orvane::platform::qt {
-namespace {
 
-// Hands every change that inserts text to the program's rule, whatever route the text took:
+// Puts every change that inserts text to the program's rule, whatever route the text took:
 // typing, paste by key or menu, middle-click, drag and drop or an input method. Comparing with
-// the text before the change finds what was inserted.
+// the text before the change finds what was inserted. It only judges: the field tells of a
+// refusal afterwards, through QLineEdit::inputRejected.
 class InsertionGuard final : public QValidator {
   public:
-    InsertionGuard(ControlId id, FormEvents& events, QLineEdit* field)
+    InsertionGuard(ControlId id, const FormEvents& events, QLineEdit* field)
         : QValidator(field), id_(id), events_(events), before_(field->text()) {
         connect(field, &QLineEdit::textChanged, this,
                 [this](const QString& text) { before_ = text; });
@@ -19,7 +20,12 @@ class InsertionGuard final : public QValidator {
 
     void setBypassed(bool bypassed) { bypassed_ = bypassed; }
 
+    // Whether the field's last rejected input was refused here; the field also rejects what
+    // would not fit its length, which is no refusal of the rule.
+    bool takeRefusal() { return std::exchange(refused_, false); }
+
     State validate(QString& input, int& /*pos*/) const override {
+        refused_ = false;
         if (bypassed_) {
             return Acceptable;
         }
@@ -29,7 +35,8 @@ class InsertionGuard final : public QValidator {
         }
         const std::u16string_view text(reinterpret_cast<const char16_t*>(inserted.utf16()),
                                        static_cast<std::size_t>(inserted.size()));
-        return events_.acceptInsertion(id_, text) ? Acceptable : Invalid;
+        refused_ = !events_.allowsInsertion(id_, text);
+        return refused_ ? Invalid : Acceptable;
     }
 
   private:
@@ -47,23 +54,26 @@ class InsertionGuard final : public QValidator {
     }
 
     ControlId id_;
-    FormEvents& events_;
+    const FormEvents& events_;
     QString before_;
     bool bypassed_ = false;
+    mutable bool refused_ = false;
 };
 
-}  // namespace
-
 TextBox::TextBox(ControlId id, FormEvents& events, QWidget* parent)
-    : QLineEdit(parent), id_(id), events_(events) {
-    setValidator(new InsertionGuard(id, events, this));
+    : QLineEdit(parent), id_(id), events_(events), guard_(new InsertionGuard(id, events, this)) {
+    setValidator(guard_);
+    connect(this, &QLineEdit::inputRejected, this, [this] {
+        if (guard_->takeRefusal()) {
+            events_.insertionRefused(id_);
+        }
+    });
 }
 
 void TextBox::setProgramText(const QString& text) {
-    auto* guard = static_cast<InsertionGuard*>(const_cast<QValidator*>(validator()));
-    guard->setBypassed(true);
+    guard_->setBypassed(true);
     setText(text);
-    guard->setBypassed(false);
+    guard_->setBypassed(false);
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {

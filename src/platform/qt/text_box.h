@@ -6,6 +6,8 @@
 
 namespace orvane::platform::qt {
 
+class InsertionGuard;
+
 // A single-line text box whose character keystrokes and inserted text are put to the program's
 // rules before they reach the field.
 class TextBox final : public QLineEdit {
@@ -21,6 +23,7 @@ class TextBox final : public QLineEdit {
   private:
     ControlId id_;
     FormEvents& events_;
+    InsertionGuard* guard_;  // owned by the field
 };
 
 // The character code a keystroke gives to a text box on Windows, 0 for keys that only move or

@@ -1,8 +1,8 @@
 // The window's own messages: notifications from its controls, closing, activation and the end of
 // the window.
 
+#include "platform/form_layout.h"
 #include "platform/win32/combo_box.h"
-#include "platform/win32/form_layout.h"
 #include "platform/win32/win32_toolkit.h"
 #include "platform/win32/win32_window.h"
 
@@ -101,27 +101,16 @@ void Win32Window::scrolled(HWND bar, int request, int position) {
     if (step.value != current) {
         setValue(id, step.value);
     }
-    switch (step.report) {
-        case ScrollReport::Scroll:
-            events_.scroll(id);
-            break;
-        case ScrollReport::Change:
-            events_.change(id);
-            break;
-        case ScrollReport::None:
-            break;
-    }
+    tell(events_, id, step.report);
 }
 
 // Every way of closing (close box, Alt+F4, the window menu, the taskbar, the end of the session)
-// arrives here. A request made while the question is still open is not asked again.
+// arrives here.
 bool Win32Window::closeRequested() {
-    if (asking_ || hwnd_ == nullptr) {
+    if (hwnd_ == nullptr) {
         return false;
     }
-    asking_ = true;
     const bool stayOpen = events_.queryUnload();
-    asking_ = false;
     if (stayOpen || hwnd_ == nullptr) {
         return false;
     }

@@ -36,22 +36,22 @@ ScrollStep ScrollTracker::apply(int request, int position, int current, const Sc
         std::clamp(requestedValue(request, position, current, range), range.min, range.max);
     switch (request) {
         case SB_THUMBTRACK:
-            if (!dragging_) {
-                dragging_ = true;
-                valueBeforeDrag_ = current;
+            if (!reporter_.dragging()) {
+                reporter_.thumbPressed(current);
             }
-            return {value, value != current ? ScrollReport::Scroll : ScrollReport::None};
-        case SB_THUMBPOSITION: {
-            const int before = dragging_ ? valueBeforeDrag_ : current;
-            dragging_ = false;
-            return {value, value != before ? ScrollReport::Change : ScrollReport::None};
-        }
+            break;
+        case SB_THUMBPOSITION:
+            if (!reporter_.dragging()) {
+                reporter_.thumbPressed(current);
+            }
+            return {value, reporter_.thumbReleased(value)};
         case SB_ENDSCROLL:
-            dragging_ = false;
+            reporter_.dragEnded();
             return {current, ScrollReport::None};
         default:
-            return {value, value != current ? ScrollReport::Change : ScrollReport::None};
+            break;
     }
+    return {value, value != current ? reporter_.newValue() : ScrollReport::None};
 }
 
 }  // namespace orvane::platform::win32

@@ -1,19 +1,16 @@
 #pragma once
 
 #include "platform/form_design.h"
+#include "platform/scroll_reports.h"
 
 namespace orvane::platform::win32 {
-
-enum class ScrollReport { None, Scroll, Change };
 
 struct ScrollStep {
     int value = 0;  // the bar's new value
     ScrollReport report = ScrollReport::None;
 };
 
-// Turns a scroll bar's WM_HSCROLL requests into its new value and what the program is told: each
-// new position of a thumb drag is a scroll, every other new value and the end of a drag that moved
-// the thumb is a change.
+// Turns a scroll bar's WM_HSCROLL requests into its new value and what the program is told.
 class ScrollTracker {
   public:
     // `request` is the SB_ code, `position` the thumb position sent with SB_THUMBTRACK and
@@ -21,8 +18,7 @@ class ScrollTracker {
     ScrollStep apply(int request, int position, int current, const ScrollRange& range);
 
   private:
-    bool dragging_ = false;
-    int valueBeforeDrag_ = 0;
+    ScrollReporter reporter_;
 };
 
 }  // namespace orvane::platform::win32

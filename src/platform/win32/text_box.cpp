@@ -23,7 +23,7 @@ bool isLowSurrogate(char16_t unit) {
 
 }  // namespace
 
-TextBoxInput::TextBoxInput(HWND box, ControlId id, FormEvents& events)
+TextBoxInput::TextBoxInput(HWND box, ControlId id, EventGate& events)
     : box_(box), id_(id), events_(events) {
     SetWindowSubclass(box_, procedure, 0, reinterpret_cast<DWORD_PTR>(this));
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/form_events.h"
+#include "platform/event_gate.h"
 #include "platform/win32/windows_api.h"
 
 namespace orvane::platform::win32 {
@@ -13,7 +13,7 @@ namespace orvane::platform::win32 {
 // send, and Shift+Insert) and text from an input method go to acceptInsertion() as a whole.
 class TextBoxInput {
   public:
-    TextBoxInput(HWND box, ControlId id, FormEvents& events);
+    TextBoxInput(HWND box, ControlId id, EventGate& events);
     ~TextBoxInput();
     TextBoxInput(const TextBoxInput&) = delete;
     TextBoxInput& operator=(const TextBoxInput&) = delete;
@@ -28,7 +28,7 @@ class TextBoxInput {
 
     HWND box_;
     ControlId id_;
-    FormEvents& events_;
+    EventGate& events_;
     char16_t pendingHighSurrogate_ = 0;
 };
 

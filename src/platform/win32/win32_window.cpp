@@ -6,8 +6,8 @@
 
 #include <cmath>
 
+#include "platform/form_layout.h"
 #include "platform/win32/combo_box.h"
-#include "platform/win32/form_layout.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/tool_tip.h"
 #include "platform/win32/wide_text.h"

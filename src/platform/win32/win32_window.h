@@ -5,9 +5,9 @@
 
 #include "platform/event_gate.h"
 #include "platform/win32/accessibility_annotations.h"
+#include "platform/win32/screen_dpi.h"
 #include "platform/win32/scroll_tracker.h"
 #include "platform/win32/text_box.h"
-#include "platform/win32/twips.h"
 #include "platform/win32/windows_api.h"
 #include "platform/window.h"
 
@@ -94,7 +94,6 @@ class Win32Window final : public Window {
     AccessibilityAnnotations annotations_;
     ControlId focused_ = kNoControl;  // the control that gets the focus back on activation
     bool programChanging_ = false;    // notifications caused by a setter are not reported
-    bool asking_ = false;             // the closing question is open
 };
 
 }  // namespace orvane::platform::win32

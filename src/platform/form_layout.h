@@ -5,10 +5,10 @@
 
 #include "platform/form_design.h"
 
-namespace orvane::platform::win32 {
+namespace orvane::platform {
 
-// Every control is a child of the window itself, so a control inside a frame is placed by adding
-// the frame's position to its own.
+// The control's place in the window's client area: a control inside a frame is placed from the
+// frame's corner, so the frame's position is added to its own.
 TwipRect rectInWindow(const FormDesign& design, ControlId control);
 
 // The controls from the front to the back: the window's own by their stack place, each frame
@@ -22,4 +22,4 @@ std::vector<ControlId> tabOrder(const FormDesign& design);
 // first one when `current` is not in the order.
 ControlId nextInTabOrder(std::span<const ControlId> order, ControlId current, bool forward);
 
-}  // namespace orvane::platform::win32
+}  // namespace orvane::platform

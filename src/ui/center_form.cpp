@@ -1,4 +1,4 @@
-#include "app/center_form.h"
+#include "ui/center_form.h"
 
 namespace orvane {
 

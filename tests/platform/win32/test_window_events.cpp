@@ -18,7 +18,7 @@ using orvane::platform::ControlId;
 
 class RecordingEvents final : public orvane::platform::FormEvents {
   public:
-    std::vector<std::string> log;
+    mutable std::vector<std::string> log;
     bool stayOpen = false;
 
     bool queryUnload() override {
@@ -31,9 +31,12 @@ class RecordingEvents final : public orvane::platform::FormEvents {
     void keyPress(ControlId control, std::int16_t& keyAscii) override {
         log.push_back("keyPress " + std::to_string(control) + " " + std::to_string(keyAscii));
     }
-    bool acceptInsertion(ControlId control, std::u16string_view inserted) override {
+    bool allowsInsertion(ControlId control, std::u16string_view inserted) const override {
         log.push_back("insert " + std::to_string(control) + " " + std::to_string(inserted.size()));
         return true;
+    }
+    void insertionRefused(ControlId control) override {
+        log.push_back("refused " + std::to_string(control));
     }
 };
 

@@ -1,8 +1,8 @@
-#include "platform/win32/form_layout.h"
+#include "platform/form_layout.h"
 
 #include <algorithm>
 
-namespace orvane::platform::win32 {
+namespace orvane::platform {
 namespace {
 
 const ControlDesign& at(const FormDesign& design, ControlId control) {
@@ -73,4 +73,4 @@ ControlId nextInTabOrder(std::span<const ControlId> order, ControlId current, bo
     return order[next];
 }
 
-}  // namespace orvane::platform::win32
+}  // namespace orvane::platform
