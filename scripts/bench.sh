@@ -15,9 +15,8 @@ packages="libbenchmark-dev libxcb1-dev pkg-config python3 xvfb openbox l3afpad f
 if $callgrind; then packages="$packages valgrind"; fi
 scripts/install-deps.sh $packages
 
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANE_WERROR=ON \
-    -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_BENCH=ON
-cmake --build build-bench
+cmake --preset bench
+cmake --build --preset bench
 
 bin=build-bench/bench
 floor=$bin/floor_window

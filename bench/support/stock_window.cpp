@@ -9,6 +9,7 @@
 #include <QStyleFactory>
 #include <vector>
 
+#include "platform/twips.h"
 #include "ui/form1_design.h"
 
 // The buttons' pictures at the size they are shown, compiled in as XPM.
@@ -20,7 +21,10 @@ namespace {
 
 using platform::ControlDesign;
 using platform::ControlKind;
-using platform::kTwipsPerPixel;
+
+int pixels(int twips) {
+    return platform::pixelsFromTwips(twips, platform::kStandardDpi);
+}
 
 QString qString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -74,7 +78,7 @@ void setUpLikeEditor() {
 std::unique_ptr<QWidget> editorSizedWindow() {
     const platform::FormDesign& design = form1::design();
     auto window = std::make_unique<QWidget>();
-    window->setFixedSize(design.clientWidth / kTwipsPerPixel, design.clientHeight / kTwipsPerPixel);
+    window->setFixedSize(pixels(design.clientWidth), pixels(design.clientHeight));
     QFont font(qString(design.font.family));
     font.setPointSizeF(design.font.pointSize);
     window->setFont(font);
@@ -94,9 +98,8 @@ std::unique_ptr<QWidget> stockControlsWindow() {
         QWidget* widget = stockControl(control, parent);
         widget->setObjectName(
             QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size())));
-        widget->setGeometry(control.rect.left / kTwipsPerPixel, control.rect.top / kTwipsPerPixel,
-                            control.rect.width / kTwipsPerPixel,
-                            control.rect.height / kTwipsPerPixel);
+        widget->setGeometry(pixels(control.rect.left), pixels(control.rect.top),
+                            pixels(control.rect.width), pixels(control.rect.height));
         widgets.push_back(widget);
     }
     return window;
