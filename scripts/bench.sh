@@ -1,16 +1,25 @@
 #!/bin/sh
-# Installs what is missing, builds the benchmarks with optimisation in ./build-bench, runs every one
-# of them and writes bench/RESULTS.md from what they measured. Takes a few minutes; the machine
-# should be otherwise idle, as every figure is compared with its baseline from the same run.
+# Installs what is missing, builds the benchmarks with optimisation in ./build-bench, runs them and
+# writes bench/RESULTS.md from what they measured. Takes a few minutes; every figure is compared
+# with its baseline from the same run. With --callgrind it also counts instructions (a minute
+# or so more): where the editor's start-up goes, and fixed work on the window.
 set -eu
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh libbenchmark-dev valgrind xvfb openbox jq
+callgrind=false
+case "${1-}" in
+    --callgrind) callgrind=true ;;
+    "") ;;
+    *) echo "usage: $0 [--callgrind]" >&2; exit 2 ;;
+esac
+packages="libbenchmark-dev libxcb1-dev pkg-config python3 xvfb openbox l3afpad featherpad"
+if $callgrind; then packages="$packages valgrind"; fi
+scripts/install-deps.sh $packages
 
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANE_WERROR=ON \
-    -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_BENCH=ON
-cmake --build build-bench
+cmake --preset bench
+cmake --build --preset bench
 
 bin=build-bench/bench
+floor=$bin/floor_window
 results=build-bench/results
 rm -rf "$results"
 mkdir -p "$results"
@@ -23,21 +32,33 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$work"
-unset QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR
+# The same plain environment for every program: no desktop settings, theme or session bus.
+export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$work" XDG_CONFIG_HOME="$work/config"
+unset QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR DBUS_SESSION_BUS_ADDRESS
 started=$(date +%s)
-cat /proc/loadavg > "$results/loadavg-start.txt"
+date -u '+%Y-%m-%d %H:%M UTC' > "$results/started.txt"
+part() {
+    echo "$1"
+    echo "$1: $(cut -d' ' -f1-3 /proc/loadavg)" >> "$results/loadavg.txt"
+}
 
-runs=40
-warmups=5
-probes="editor=$bin/startup/editor_probe minimal=$bin/startup/minimal_window_probe
-        text=$bin/startup/minimal_text_window_probe"
+# The editor reads SETTINGS.TXT from its own folder; the other programs are given its path.
+program=$work/program
+mkdir "$program"
+cp build-bench/src/orvane-pm $bin/editor_probe "$program/"
+$bin/typical_settings > "$program/SETTINGS.TXT"
 
-echo "Start-up, offscreen"
-QT_QPA_PLATFORM=offscreen $bin/startup/startup_driver $runs $warmups $probes \
-    > "$results/startup-offscreen.json" 2> "$results/startup-offscreen.log"
+# stamped PLATFORM: start-up stamps of the editor and the Qt floors, taking turns.
+stamped() {
+    QT_QPA_PLATFORM=$1 $bin/startup_driver 40 5 "editor=$program/editor_probe" \
+        "controls=$floor controls --stamps" "text=$floor text --stamps" \
+        "empty=$floor empty --stamps" > "$results/startup-$1.jsonl" 2> "$results/startup-$1.log"
+}
 
-echo "Start-up, Xvfb with openbox"
+part "Start-up, offscreen"
+stamped offscreen
+
+part "Start-up, Xvfb with openbox"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3> "$work/display" 2> "$results/xvfb.log" &
 xvfb_pid=$!
 while [ ! -s "$work/display" ]; do sleep 0.1; done
@@ -46,8 +67,13 @@ export DISPLAY
 openbox > "$results/openbox.log" 2>&1 &
 wm_pid=$!
 sleep 1
-QT_QPA_PLATFORM=xcb $bin/startup/startup_driver $runs $warmups $probes \
-    > "$results/startup-xcb.json" 2> "$results/startup-xcb.log"
+stamped xcb
+
+part "Start-up to the mapped window, with other editors, Xvfb with openbox"
+QT_QPA_PLATFORM=xcb $bin/startup_driver --until-mapped 30 3 "editor=$program/orvane-pm" \
+    "controls=$floor controls" "text=$floor text" "l3afpad=l3afpad $program/SETTINGS.TXT" \
+    "featherpad=featherpad $program/SETTINGS.TXT" > "$results/mapped-xcb.jsonl" \
+    2> "$results/mapped-xcb.log"
 kill "$wm_pid" "$xvfb_pid"
 wm_pid=""
 xvfb_pid=""
@@ -57,36 +83,33 @@ export QT_QPA_PLATFORM=offscreen
 # Repetitions in random order, so that a busy spell on the machine falls on every benchmark alike.
 gbench="--benchmark_repetitions=10 --benchmark_min_time=0.2 --benchmark_enable_random_interleaving=true
         --benchmark_report_aggregates_only=true --benchmark_format=json"
-echo "Settings file"
-$bin/settings/bench_settings_file $gbench > "$results/settings.json" 2> "$results/settings.log"
-$bin/settings/large_settings_file > "$results/large.json" 2> "$results/large.log"
-echo "Dragging and typing"
-$bin/interaction/bench_interaction $gbench > "$results/interaction.json" \
+part "Settings file"
+$bin/bench_settings_file $gbench > "$results/settings.json" 2> "$results/settings.log"
+$bin/large_settings_file > "$results/large.json" 2> "$results/large.log"
+part "Dragging and typing"
+$bin/bench_interaction $gbench > "$results/interaction.json" \
     2> "$results/interaction.log"
 
-echo "Instruction counts (callgrind)"
-valgrind --tool=callgrind --toggle-collect='*measured*' \
-    --callgrind-out-file="$work/workloads.out" $bin/instructions/instruction_workloads \
-    > "$results/workloads.json" 2> "$results/workloads.log"
-callgrind_annotate --inclusive=yes --threshold=100 "$work/workloads.out" \
-    > "$results/callgrind-workloads.txt"
-# The editor reads SETTINGS.TXT from its own folder.
-mkdir "$work/editor"
-cp $bin/startup/editor_probe "$work/editor/"
-$bin/startup/typical_settings > "$work/editor/SETTINGS.TXT"
-for probe in editor/editor_probe minimal_window_probe minimal_text_window_probe; do
-    name=$(basename "$probe")
-    case $probe in
-        editor/*) program="$work/$probe" ;;
-        *) program="$bin/startup/$probe" ;;
-    esac
-    valgrind --tool=callgrind --callgrind-out-file="$work/$name.out" "$program" \
-        > /dev/null 2> "$results/callgrind-$name.log"
-    callgrind_annotate --inclusive=yes --threshold=100 "$work/$name.out" \
-        > "$results/callgrind-$name.txt"
-done
+if $callgrind; then
+    part "Instruction counts (callgrind)"
+    valgrind --tool=callgrind --toggle-collect='*measured*' \
+        --callgrind-out-file="$work/workloads.out" $bin/instruction_workloads \
+        > "$results/workloads.json" 2> "$results/workloads.log"
+    callgrind_annotate --inclusive=yes --threshold=100 "$work/workloads.out" \
+        > "$results/callgrind-workloads.txt"
+    for name in editor controls text empty; do
+        case $name in
+            editor) set -- "$program/editor_probe" ;;
+            *) set -- "$floor" $name --stamps ;;
+        esac
+        valgrind --tool=callgrind --callgrind-out-file="$work/$name.out" "$@" \
+            > /dev/null 2> "$results/callgrind-$name.log"
+        callgrind_annotate --inclusive=yes --threshold=100 "$work/$name.out" \
+            > "$results/callgrind-$name.txt"
+    done
+fi
 
-cat /proc/loadavg > "$results/loadavg-end.txt"
+part "End"
 echo $(($(date +%s) - started)) > "$results/seconds.txt"
-bench/write_results.sh "$results" > bench/RESULTS.md
+/usr/bin/python3 bench/write_results.py "$results" > bench/RESULTS.md
 echo "Wrote bench/RESULTS.md"

@@ -4,7 +4,6 @@
 // and read each measured...() function's inclusive count. Prints, as JSON, how many loads, drag
 // positions and characters each function does, to divide by.
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
@@ -32,11 +31,8 @@ constexpr int kCharacters = 60;
     }
 }
 
-[[gnu::noinline]] int measuredEditorDrag(EditorTarget& target, ThumbDrag& drag) {
-    return drag.acrossAndBack(target.window());
-}
-
-[[gnu::noinline]] int measuredPlainDrag(PlainTarget& target, ThumbDrag& drag) {
+template <typename Target>
+[[gnu::noinline]] int measuredDrag(Target& target, ThumbDrag& drag) {
     return drag.acrossAndBack(target.window());
 }
 
@@ -48,20 +44,17 @@ void typeCharacters(Target& target) {
     }
 }
 
-[[gnu::noinline]] void measuredEditorTyping(EditorTarget& target) {
-    typeCharacters(target);
-}
-
-[[gnu::noinline]] void measuredPlainTyping(PlainTarget& target) {
-    typeCharacters(target);
-}
-
 template <typename Target>
-int dragAndType(Target& target, int (*measuredDrag)(Target&, ThumbDrag&),
-                void (*measuredTyping)(Target&)) {
+[[gnu::noinline]] void measuredTyping(Target& target) {
+    typeCharacters(target);
+}
+
+// Each measured once after the same work unmeasured, so that what is loaded or cached once is not
+// counted.
+template <typename Target>
+int dragAndType(Target& target) {
     ThumbDrag drag(target.bar);
     target.resetAlarms();
-    // One drag first, so that what is loaded or cached once is not counted.
     drag.acrossAndBack(target.window());
     target.resetAlarms();
     const int positions = measuredDrag(target, drag);
@@ -76,10 +69,7 @@ int dragAndType(Target& target, int (*measuredDrag)(Target&, ThumbDrag&),
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
+    const auto application = orvane::bench::startApplication(argc, argv);
 
     EditorTarget editor;
     QTemporaryDir other;
@@ -92,9 +82,9 @@ int main(int argc, char** argv) {
     measuredLoads(editor.session.form(), folders);
     editor.resetAlarms();
 
-    const int positions = dragAndType(editor, measuredEditorDrag, measuredEditorTyping);
+    const int positions = dragAndType(editor);
     PlainTarget plain;
-    dragAndType(plain, measuredPlainDrag, measuredPlainTyping);
+    dragAndType(plain);
 
     std::printf(R"({"loads": %d, "drag_positions": %d, "characters": %d})"
                 "\n",

@@ -10,7 +10,6 @@
 
 #include "interaction/targets.h"
 #include "interaction/thumb_drag.h"
-#include "support/benchmark_main.h"
 #include "support/editor_session.h"
 
 namespace {

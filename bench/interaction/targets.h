@@ -2,10 +2,11 @@
 
 #include <QLineEdit>
 #include <QScrollBar>
+#include <memory>
 #include <stdexcept>
 
-#include "interaction/plain_window.h"
 #include "support/editor_session.h"
+#include "support/stock_window.h"
 #include "support/typical_settings.h"
 
 namespace orvane::bench {
@@ -37,13 +38,18 @@ struct EditorTarget {
     void clearField() { session.form().setJobDescription(u""); }
 };
 
-// The same input on a plain Qt window: no rules, no captions to refresh.
+// The same input on the editor's controls as stock Qt widgets, with no handlers: no rules, no
+// captions to refresh.
 struct PlainTarget {
-    PlainWindow plain;
-    QScrollBar& bar = plain.bar();
-    QLineEdit& field = plain.field();
+    std::unique_ptr<QWidget> plain = stockControlsWindow();
+    QScrollBar& bar = child<QScrollBar>(*plain, "HScroll2");
+    QLineEdit& field = child<QLineEdit>(*plain, "Text5");
 
-    QWidget& window() { return plain.window(); }
+    PlainTarget() {
+        plain->show();
+        waitUntilPainted(*plain);
+    }
+    QWidget& window() { return *plain; }
     void resetAlarms() {
         bar.setValue(0);
         paintPendingUpdates(window());

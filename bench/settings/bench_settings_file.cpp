@@ -11,7 +11,6 @@
 
 #include "platform/text_file.h"
 #include "settings/settings_file.h"
-#include "support/benchmark_main.h"
 #include "support/editor_session.h"
 #include "support/typical_settings.h"
 

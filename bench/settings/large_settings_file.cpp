@@ -2,7 +2,6 @@
 // how far it raises the memory peak, beside reading the same bytes without looking at them.
 // Prints JSON. Its own process, so that the memory peak is its own.
 
-#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -53,10 +52,7 @@ double medianMs(Work work) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
+    const auto application = orvane::bench::startApplication(argc, argv);
     orvane::bench::EditorSession editor({});
     const QString path = editor.path(QStringLiteral("SETTINGS.TXT"));
     if (!writeLongLineFile(path)) {

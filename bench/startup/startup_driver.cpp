@@ -1,163 +1,154 @@
-// Starts each start-up probe many times, taking turns so that drift on the machine touches all of
-// them alike, and prints, as JSON, how long after its start each probe reached each stage (median,
-// quartiles and extremes over the measured runs) and its memory peak.
+// Starts programs many times, taking turns so that drift on the machine touches all of them
+// alike, and prints one JSON line per run: how long after its start the program reached each
+// stage, in milliseconds, and its memory peak.
 //
-//   startup_driver RUNS WARMUPS NAME=PROBE...
+//   startup_driver [--until-mapped] RUNS WARMUPS NAME=COMMAND...
 //
-// A probe's start is the moment just before the driver forks it, so the figures include loading
-// the program and its libraries. Each probe runs from a folder of its own with a typical
-// SETTINGS.TXT beside it, as the editor is used.
+// COMMAND is a program, looked up in PATH, and its arguments, separated by spaces. A program's
+// start is the moment just before the driver forks it, so the figures include loading the program
+// and its libraries. Without --until-mapped each program is a probe that prints its own stamps
+// (StartupStamps) and quits. With it, any program: its one stage, "mapped", is when its top-level
+// window is mapped on the X display; its memory peak (VmHWM) is read then, and it is killed.
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <map>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "startup/window_map_watch.h"
 #include "support/process_clock.h"
-#include "support/typical_settings.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using orvane::bench::monotonicNanoseconds;
 
 constexpr std::int64_t kRunTimeLimitNs = 30'000'000'000;
 
-struct Probe {
+struct Program {
     std::string name;
-    fs::path program;  // the copy in the probe's own folder
-    std::vector<std::string> stages;
-    std::map<std::string, std::vector<double>> stageMs;
-    std::vector<double> peakKiB;
+    std::vector<std::string> command;
 };
 
-struct RunResult {
+struct Run {
     std::vector<std::pair<std::string, double>> stageMs;
-    double peakKiB = 0;
+    long peakKiB = 0;
 };
 
-Probe prepare(const std::string& name, const fs::path& program) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("orvane-startup-" + name + "-" + std::to_string(getpid()));
-    fs::create_directories(folder);
-    const fs::path copy = folder / program.filename();
-    fs::copy_file(program, copy, fs::copy_options::overwrite_existing);
-    std::ofstream(folder / "SETTINGS.TXT", std::ios::binary) << orvane::bench::kTypicalSettings;
-    return {name, copy, {}, {}, {}};
+Program parse(const std::string& named) {
+    const std::size_t equals = named.find('=');
+    Program program{named.substr(0, equals), {}};
+    std::istringstream words(named.substr(equals + 1));
+    for (std::string word; words >> word;) {
+        program.command.push_back(word);
+    }
+    if (equals == std::string::npos || program.command.empty()) {
+        throw std::runtime_error("not NAME=COMMAND: " + named);
+    }
+    return program;
 }
 
-std::string readAll(int fd, pid_t child, std::int64_t start) {
-    std::string output;
-    char buffer[4096];
-    while (true) {
-        const std::int64_t left = start + kRunTimeLimitNs - monotonicNanoseconds();
-        if (left <= 0) {
-            kill(child, SIGKILL);
-            throw std::runtime_error("a probe did not finish in time");
-        }
-        pollfd waiting{fd, POLLIN, 0};
-        if (poll(&waiting, 1, static_cast<int>(left / 1'000'000) + 1) <= 0) {
-            continue;
-        }
-        const ssize_t got = read(fd, buffer, sizeof buffer);
-        if (got <= 0) {
-            return output;
-        }
-        output.append(buffer, static_cast<std::size_t>(got));
+// Forks and runs the program with its standard output into `out`; returns its process id.
+pid_t start(const Program& program, int out) {
+    std::vector<char*> arguments;
+    for (const std::string& word : program.command) {
+        arguments.push_back(const_cast<char*>(word.c_str()));
+    }
+    arguments.push_back(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(out, STDOUT_FILENO);
+        execvp(arguments[0], arguments.data());
+        _exit(127);
+    }
+    if (child < 0) {
+        throw std::runtime_error("cannot fork");
+    }
+    return child;
+}
+
+void reap(const Program& program, pid_t child, bool killed) {
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (killed ? !WIFSIGNALED(status) || WTERMSIG(status) != SIGKILL
+               : !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        throw std::runtime_error(program.name + " failed");
     }
 }
 
-RunResult runOnce(const Probe& probe) {
+std::string readUntilClosed(int fd, pid_t child, std::int64_t deadline) {
+    std::string output;
+    char buffer[4096];
+    for (pollfd waiting{fd, POLLIN, 0}; monotonicNanoseconds() < deadline;) {
+        if (poll(&waiting, 1, 100) > 0) {
+            const ssize_t got = read(fd, buffer, sizeof buffer);
+            if (got <= 0) {
+                return output;
+            }
+            output.append(buffer, static_cast<std::size_t>(got));
+        }
+    }
+    kill(child, SIGKILL);
+    throw std::runtime_error("a probe did not finish in time");
+}
+
+Run runProbe(const Program& program) {
     int pipeFds[2];
-    if (pipe(pipeFds) != 0) {
+    if (pipe2(pipeFds, O_CLOEXEC) != 0) {
         throw std::runtime_error("no pipe");
     }
     const std::int64_t start = monotonicNanoseconds();
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(pipeFds[1], STDOUT_FILENO);
-        close(pipeFds[0]);
-        close(pipeFds[1]);
-        execl(probe.program.c_str(), probe.program.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    const pid_t child = ::start(program, pipeFds[1]);
     close(pipeFds[1]);
-    const std::string output = readAll(pipeFds[0], child, start);
+    const std::string output = readUntilClosed(pipeFds[0], child, start + kRunTimeLimitNs);
     close(pipeFds[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        throw std::runtime_error(probe.name + " failed: " + output);
-    }
+    reap(program, child, false);
 
-    RunResult result;
+    Run run;
     std::istringstream lines(output);
-    std::string word;
-    while (lines >> word) {
+    for (std::string word; lines >> word;) {
         if (word == "stage") {
             std::string stage;
             long long nanoseconds = 0;
             lines >> stage >> nanoseconds;
-            result.stageMs.emplace_back(stage, static_cast<double>(nanoseconds - start) / 1e6);
+            run.stageMs.emplace_back(stage, static_cast<double>(nanoseconds - start) / 1e6);
         } else if (word == "peak_kib") {
-            lines >> result.peakKiB;
+            lines >> run.peakKiB;
         }
     }
-    if (result.stageMs.empty() || result.peakKiB <= 0) {
-        throw std::runtime_error(probe.name + " printed no stamps: " + output);
+    if (run.stageMs.empty() || run.peakKiB <= 0) {
+        throw std::runtime_error(program.name + " printed no stamps: " + output);
     }
-    return result;
+    return run;
 }
 
-void record(Probe& probe, const RunResult& result) {
-    for (const auto& [stage, ms] : result.stageMs) {
-        if (std::find(probe.stages.begin(), probe.stages.end(), stage) == probe.stages.end()) {
-            probe.stages.push_back(stage);
-        }
-        probe.stageMs[stage].push_back(ms);
+Run runUntilMapped(const Program& program, orvane::bench::WindowMapWatch& watch, int devNull) {
+    const std::int64_t start = monotonicNanoseconds();
+    const pid_t child = ::start(program, devNull);
+    const auto mapped = watch.waitForWindowOf(child, start + kRunTimeLimitNs);
+    const long peak = orvane::bench::peakResidentKiB(child);
+    kill(child, SIGKILL);
+    reap(program, child, true);
+    if (!mapped || peak <= 0) {
+        throw std::runtime_error(program.name + " showed no window");
     }
-    probe.peakKiB.push_back(result.peakKiB);
+    return {{{"mapped", static_cast<double>(*mapped - start) / 1e6}}, peak};
 }
 
-// The value below which the given fraction of the sorted values lies, interpolated.
-double quantile(std::vector<double> values, double fraction) {
-    std::sort(values.begin(), values.end());
-    const double place = fraction * static_cast<double>(values.size() - 1);
-    const auto below = static_cast<std::size_t>(place);
-    const std::size_t above = std::min(below + 1, values.size() - 1);
-    return values[below] + (values[above] - values[below]) * (place - static_cast<double>(below));
-}
-
-void printSummary(const std::vector<double>& values) {
-    std::printf(R"({"median": %.3f, "p25": %.3f, "p75": %.3f, "min": %.3f, "max": %.3f})",
-                quantile(values, 0.5), quantile(values, 0.25), quantile(values, 0.75),
-                quantile(values, 0.0), quantile(values, 1.0));
-}
-
-void printJson(const std::vector<Probe>& probes, int runs, int warmups) {
-    std::printf(R"({"runs": %d, "warmups": %d, "probes": {)", runs, warmups);
-    for (std::size_t p = 0; p < probes.size(); ++p) {
-        const Probe& probe = probes[p];
-        std::printf(R"(%s"%s": {"stages": [)", p == 0 ? "" : ", ", probe.name.c_str());
-        for (std::size_t s = 0; s < probe.stages.size(); ++s) {
-            std::printf(R"(%s{"name": "%s", "ms": )", s == 0 ? "" : ", ", probe.stages[s].c_str());
-            printSummary(probe.stageMs.at(probe.stages[s]));
-            std::printf("}");
-        }
-        std::printf(R"(], "peak_kib": )");
-        printSummary(probe.peakKiB);
-        std::printf("}");
+void print(const Program& program, bool warmup, const Run& run) {
+    std::printf(R"({"program": "%s", "warmup": %s, "peak_kib": %ld, "ms": {)", program.name.c_str(),
+                warmup ? "true" : "false", run.peakKiB);
+    const char* separator = "";
+    for (const auto& [stage, ms] : run.stageMs) {
+        std::printf(R"(%s"%s": %.3f)", separator, stage.c_str(), ms);
+        separator = ", ";
     }
     std::printf("}}\n");
 }
@@ -165,38 +156,36 @@ void printJson(const std::vector<Probe>& probes, int runs, int warmups) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: %s RUNS WARMUPS NAME=PROBE...\n", argv[0]);
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const bool untilMapped = !arguments.empty() && arguments.front() == "--until-mapped";
+    if (untilMapped) {
+        arguments.erase(arguments.begin());
+    }
+    if (arguments.size() < 3) {
+        std::fprintf(stderr, "usage: %s [--until-mapped] RUNS WARMUPS NAME=COMMAND...\n", argv[0]);
         return 2;
     }
-    const int runs = std::atoi(argv[1]);
-    const int warmups = std::atoi(argv[2]);
-    std::vector<Probe> probes;
-    for (int arg = 3; arg < argc; ++arg) {
-        const std::string named = argv[arg];
-        const std::size_t equals = named.find('=');
-        probes.push_back(prepare(named.substr(0, equals), named.substr(equals + 1)));
-    }
-    const auto removeFolders = [&probes] {
-        for (const Probe& probe : probes) {
-            fs::remove_all(probe.program.parent_path());
-        }
-    };
     try {
-        for (int run = 0; run < warmups + runs; ++run) {
-            for (Probe& probe : probes) {
-                const RunResult result = runOnce(probe);
-                if (run >= warmups) {
-                    record(probe, result);
-                }
+        const int runs = std::stoi(arguments[0]);
+        const int warmups = std::stoi(arguments[1]);
+        std::vector<Program> programs;
+        for (std::size_t a = 2; a < arguments.size(); ++a) {
+            programs.push_back(parse(arguments[a]));
+        }
+        std::optional<orvane::bench::WindowMapWatch> watch;
+        if (untilMapped) {
+            watch.emplace();
+        }
+        const int devNull = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        for (int round = 0; round < warmups + runs; ++round) {
+            for (const Program& program : programs) {
+                print(program, round < warmups,
+                      watch ? runUntilMapped(program, *watch, devNull) : runProbe(program));
             }
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
-        removeFolders();
         return 1;
     }
-    removeFolders();
-    printJson(probes, runs, warmups);
     return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <memory>
@@ -34,8 +35,18 @@ class EditorSession {
     std::unique_ptr<Form1> form_;
 };
 
+// The QApplication of a benchmark program that runs the editor in process: on the offscreen
+// platform unless QT_QPA_PLATFORM names another, set up as the editor sets Qt up.
+std::unique_ptr<QApplication> startApplication(int& argc, char** argv);
+
+// Runs the program's Google Benchmark cases under that application.
+int runBenchmarks(int argc, char** argv);
+
 // Writes `bytes` to the file, replacing it; false when that fails.
 bool writeFile(const QString& path, std::string_view bytes);
+
+// Waits until the shown window is exposed, then paints it.
+void waitUntilPainted(QWidget& window);
 
 // Paints whatever the last changes left to paint in the window and flushes it, at once, as the
 // event loop does on its next round.

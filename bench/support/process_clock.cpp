@@ -13,8 +13,9 @@ std::int64_t monotonicNanoseconds() {
     return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
-long peakResidentKiB() {
-    std::ifstream status("/proc/self/status");
+long peakResidentKiB(int pid) {
+    std::ifstream status(pid == 0 ? std::string("/proc/self/status")
+                                  : "/proc/" + std::to_string(pid) + "/status");
     std::string field;
     while (status >> field) {
         if (field == "VmHWM:") {

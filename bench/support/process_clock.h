@@ -5,10 +5,11 @@
 namespace orvane::bench {
 
 // Nanoseconds on the system-wide monotonic clock, so that stamps taken in different processes
-// compare: the start-up driver reads it before it starts a probe, the probe when it has painted.
+// compare: the start-up driver reads it before it starts a program, the program at each stage.
 std::int64_t monotonicNanoseconds();
 
-// The process's peak resident memory so far (VmHWM), in KiB.
-long peakResidentKiB();
+// A process's peak resident memory so far (VmHWM), in KiB; by default this process's. -1 when it
+// cannot be read.
+long peakResidentKiB(int pid = 0);
 
 }  // namespace orvane::bench

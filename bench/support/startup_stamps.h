@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+class QWidget;
+
 namespace orvane::bench {
 
 // The moments a start-up probe passes, on the monotonic clock, printed for the start-up driver as
@@ -12,10 +14,14 @@ namespace orvane::bench {
 class StartupStamps {
   public:
     void mark(std::string_view stage);
-    // Prints the stamps and the memory peak as they are now.
-    void print() const;
+
+    // Right after the window's first paint has been drawn and flushed, marks "painted", prints
+    // the stamps and the memory peak, and leaves the event loop.
+    void printWhenPainted(QWidget& window);
 
   private:
+    void print() const;
+
     std::vector<std::pair<std::string_view, std::int64_t>> stamps_;
 };
 
