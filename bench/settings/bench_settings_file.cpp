@@ -46,8 +46,8 @@ void ReadBytes_TypicalFile(benchmark::State& state) {
     const std::u16string path = folder.filePath(kFileName).toStdU16String();
     std::vector<char> chunk(64 * 1024);
     for (auto _ : state) {
-        const auto reader = orvane::platform::openRegularFile(path);
-        while (reader->read(chunk) > 0) {
+        const auto opened = orvane::platform::openRegularFile(path);
+        while (opened.reader->read(chunk).size > 0) {
         }
     }
 }
@@ -58,7 +58,7 @@ BENCHMARK(ReadBytes_TypicalFile)->Unit(benchmark::kMicrosecond);
 void SaveSettings_WithSync(benchmark::State& state) {
     EditorSession editor(kTypicalSettings);
     for (auto _ : state) {
-        if (!orvane::SaveSettings(editor.form(), editor.folder()).ok) {
+        if (orvane::SaveSettings(editor.form(), editor.folder()).failed()) {
             state.SkipWithError("the save failed");
             break;
         }

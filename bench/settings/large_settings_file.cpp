@@ -64,8 +64,8 @@ int main(int argc, char** argv) {
     const long beforeRead = peakResidentKiB();
     const double readMs = medianMs([&file] {
         std::vector<char> chunk(64 * 1024);
-        const auto reader = orvane::platform::openRegularFile(file);
-        while (reader->read(chunk) > 0) {
+        const auto opened = orvane::platform::openRegularFile(file);
+        while (opened.reader->read(chunk).size > 0) {
         }
     });
     const long beforeLoad = peakResidentKiB();
