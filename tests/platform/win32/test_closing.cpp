@@ -1,10 +1,11 @@
 // Whole sessions on the real window: start from a settings file, edit by keyboard, close, answer
-// the question, and compare the file byte for byte.
+// the question, and compare the file byte for byte; a program folder longer than MAX_PATH.
 
 #include <gtest/gtest.h>
 
 #include "platform/win32/windows_api.h"
 
+#include "i18n/file_messages.h"
 #include "support/win32_editor.h"
 #include "ui/form1_design.h"
 
@@ -112,19 +113,18 @@ TEST(ClosingSession, AFailedSaveIsShownAndKeepsTheWindowOpen) {
     // A folder where the file should be: nothing can be written in its place.
     ASSERT_TRUE(std::filesystem::create_directory(editor.settingsPath()));
     orvane::Form1& form = editor.start();
+    ASSERT_EQ(editor.dialogs.warnings.size(), 1u);  // what was not read at start-up
     ASSERT_TRUE(form.setLanguageIndex(1));
     ASSERT_TRUE(form.setHighAlarm(66));
     editor.dialogs.answers = {Answer::Yes, Answer::No};
 
     SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(editor.isOpen());
-    ASSERT_EQ(editor.dialogs.warnings.size(), 1u);
-    const std::u16string& warning = editor.dialogs.warnings[0].text;
-    const std::u16string expectedStart = u"Les paramètres n'ont pas pu être enregistrés.\n\n" +
-                                         editor.settingsPath().u16string() + u"\n";
-    EXPECT_EQ(warning.substr(0, expectedStart.size()), expectedStart);
-    EXPECT_GT(warning.size(), expectedStart.size());  // the system's reason follows
-    EXPECT_EQ(editor.dialogs.warnings[0].title, u"Quitter éditeur de paramètres");
+    ASSERT_EQ(editor.dialogs.warnings.size(), 2u);
+    EXPECT_EQ(editor.dialogs.warnings[1].text,
+              orvane::saveFailureMessage(1, editor.settingsPath().u16string(),
+                                         {orvane::platform::FileProblem::NotRegularFile, {}}));
+    EXPECT_EQ(editor.dialogs.warnings[1].title, u"Quitter éditeur de paramètres");
     EXPECT_EQ(form.highAlarm(), 66);
     EXPECT_TRUE(std::filesystem::is_directory(editor.settingsPath()));
     EXPECT_EQ(editor.folder().entries(), std::vector<std::string>{"SETTINGS.TXT"});
@@ -132,7 +132,27 @@ TEST(ClosingSession, AFailedSaveIsShownAndKeepsTheWindowOpen) {
     // The user gives up on saving: No closes without another try.
     SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(editor.isOpen());
-    EXPECT_EQ(editor.dialogs.warnings.size(), 1u);
+    EXPECT_EQ(editor.dialogs.warnings.size(), 2u);
+}
+
+TEST(ClosingSession, aProgramFolderLongerThanMaxPath_isReadAndWrittenThere) {
+    Win32Editor editor;
+    editor.makeProgramFolder(std::filesystem::path(std::string(100, 'a')) / std::string(100, 'b') /
+                             std::string(100, 'c'));
+    ASSERT_GT(editor.settingsPath().wstring().size(), std::size_t{MAX_PATH});
+    editor.writeSettings(kStartFile);
+    orvane::Form1& form = editor.start();
+    EXPECT_EQ(form.jobDescription(), u"Pump");
+    editSomeValues(editor);
+    editor.dialogs.answers = {Answer::Yes};
+
+    SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
+
+    EXPECT_FALSE(editor.isOpen());
+    EXPECT_TRUE(editor.dialogs.warnings.empty());
+    EXPECT_EQ(editor.readSettings(), kEditedFile);
+    EXPECT_EQ(orvane::test::entriesOf(editor.programFolder()),
+              std::vector<std::string>{"SETTINGS.TXT"});
 }
 
 TEST(ClosingSession, YesWithoutAFileWritesTheDefaults) {
