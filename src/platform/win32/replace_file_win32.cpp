@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "platform/text_file.h"
+#include "platform/win32/file_calls.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/system_message.h"
 #include "platform/win32/unique_file.h"
@@ -8,6 +9,8 @@
 
 namespace orvane::platform {
 namespace {
+
+using win32::fileCalls;
 
 FileError failure(DWORD error) {
     return describedError(win32::systemMessage(error));
@@ -35,17 +38,17 @@ DWORD writeAndClose(HANDLE file, std::string_view bytes) {
     while (!bytes.empty() && error == ERROR_SUCCESS) {
         DWORD written = 0;
         const auto chunk = static_cast<DWORD>(std::min(bytes.size(), kMostAtOnce));
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) {
+        if (!fileCalls().writeFile(file, bytes.data(), chunk, &written, nullptr)) {
             error = GetLastError();
         } else if (written == 0) {
             error = ERROR_WRITE_FAULT;
         }
         bytes.remove_prefix(written);
     }
-    if (error == ERROR_SUCCESS && !FlushFileBuffers(file)) {
+    if (error == ERROR_SUCCESS && !fileCalls().flushFileBuffers(file)) {
         error = GetLastError();
     }
-    if (!CloseHandle(file) && error == ERROR_SUCCESS) {
+    if (!fileCalls().closeHandle(file) && error == ERROR_SUCCESS) {
         error = GetLastError();
     }
     return error;
@@ -73,13 +76,13 @@ FileError replaceExisting(const std::wstring& target, const std::wstring& replac
         return failure(error);
     }
     win32::OwnFile backup(backupName);
-    if (ReplaceFileW(target.c_str(), replacement.c_str(), backup.path().c_str(), 0, nullptr,
-                     nullptr)) {
+    if (fileCalls().replaceFile(target.c_str(), replacement.c_str(), backup.path().c_str(), 0,
+                                nullptr, nullptr)) {
         return {};
     }
     const DWORD error = GetLastError();
     if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 &&
-        !MoveFileExW(backup.path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        !fileCalls().moveFile(backup.path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
         backup.keep();
         return describedError(win32::systemMessage(error) + u"\n" + win32::userPath(backup.path()));
     }
@@ -88,7 +91,7 @@ FileError replaceExisting(const std::wstring& target, const std::wstring& replac
 
 // Without REPLACE_EXISTING: an entry that has come in the meantime is not replaced unseen.
 FileError moveIntoPlace(const std::wstring& target, const std::wstring& replacement) {
-    if (!MoveFileExW(replacement.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+    if (!fileCalls().moveFile(replacement.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
         return failure(GetLastError());
     }
     return {};

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "platform/text_file.h"
+#include "platform/win32/file_calls.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/system_message.h"
 #include "platform/win32/windows_api.h"
@@ -23,7 +24,7 @@ class FileReader final : public ByteReader {
         constexpr std::size_t kMostAtOnce = 1 << 20;
         DWORD got = 0;
         const auto wanted = static_cast<DWORD>(std::min(buffer.size(), kMostAtOnce));
-        if (!ReadFile(file_, buffer.data(), wanted, &got, nullptr)) {
+        if (!win32::fileCalls().readFile(file_, buffer.data(), wanted, &got, nullptr)) {
             return {0, failure(GetLastError())};
         }
         return {got, {}};
