@@ -1,11 +1,14 @@
 // Whole sessions on the real window: start from a settings file, edit by keyboard, close, answer
-// the question, and compare the file byte for byte; a program folder longer than MAX_PATH.
+// the question, and compare the file byte for byte; a file another program changed meanwhile, and
+// a program folder longer than MAX_PATH.
 
 #include <gtest/gtest.h>
 
 #include "platform/win32/windows_api.h"
 
 #include "i18n/file_messages.h"
+#include "platform/win32/win32_dialogs.h"
+#include "support/box_robot.h"
 #include "support/win32_editor.h"
 #include "ui/form1_design.h"
 
@@ -154,6 +157,46 @@ TEST(ClosingSession, aProgramFolderLongerThanMaxPath_isReadAndWrittenThere) {
     EXPECT_EQ(orvane::test::entriesOf(editor.programFolder()),
               std::vector<std::string>{"SETTINGS.TXT"});
 }
+
+const std::string kOtherProgramsFile = "JOB=Changed elsewhere\r\n";
+const std::string kStartFileSaved =
+    "JOB=Pump\r\nHIGH ALARM=80\r\nLOW ALARM=20\r\nGSM1=+3161\r\nGSM2=\r\nGSM3=\r\n"
+    "LANGUAGE=1\r\n";
+
+struct Replacing {
+    const char* name;
+    orvane::test::BoxRobot::Action answer;
+    bool replaced;
+};
+
+class ChangedOnDisk : public testing::TestWithParam<Replacing> {};
+
+TEST_P(ChangedOnDisk, yesOnClosing_asksInTheWindowsLanguageBeforeReplacingTheOtherProgramsFile) {
+    Win32Editor editor;
+    editor.writeSettings(kStartFile);
+    orvane::platform::win32::Win32Dialogs dialogs(editor.toolkit());
+    editor.start(dialogs);
+    const HWND window = editor.handle();
+    editor.writeSettings(kOtherProgramsFile);
+    const orvane::test::BoxRobot robot({orvane::test::chooseYes, GetParam().answer});
+
+    SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
+
+    ASSERT_EQ(robot.boxes().size(), 2u);
+    const orvane::test::BoxRobot::Seen& confirmation = robot.boxes()[1];
+    EXPECT_EQ(confirmation.title, u"Quitter éditeur de paramètres");
+    EXPECT_EQ(confirmation.text, orvane::changedOnDiskQuestion(1));
+    EXPECT_EQ(confirmation.owner, window);
+    EXPECT_EQ(IsWindow(window) != FALSE, !GetParam().replaced);
+    EXPECT_EQ(editor.readSettings(), GetParam().replaced ? kStartFileSaved : kOtherProgramsFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ChangedOnDisk,
+                         testing::Values(Replacing{"yes", orvane::test::chooseYes, true},
+                                         Replacing{"no", orvane::test::chooseNo, false}),
+                         [](const testing::TestParamInfo<Replacing>& row) {
+                             return std::string(row.param.name);
+                         });
 
 TEST(ClosingSession, YesWithoutAFileWritesTheDefaults) {
     Win32Editor editor;
