@@ -68,8 +68,8 @@ DWORD reserveName(const std::wstring& target, std::wstring& name) {
 
 // ReplaceFileW keeps the old file's attributes and security. With a backup name it leaves the old
 // file under one of the two names whatever fails: when it moved the old file aside but could not
-// move the new one in, the old one is moved back. Should that fail too, the user is told where the
-// old file is.
+// move the new one in, the old one is moved back, and the user is told what the system says when
+// the old file keeps its name. Should that fail too, the user is told where the old file is.
 FileError replaceExisting(const std::wstring& target, const std::wstring& replacement) {
     std::wstring backupName;
     if (const DWORD error = reserveName(target, backupName); error != ERROR_SUCCESS) {
@@ -81,12 +81,14 @@ FileError replaceExisting(const std::wstring& target, const std::wstring& replac
         return {};
     }
     const DWORD error = GetLastError();
-    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 &&
-        !fileCalls().moveFile(backup.path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
-        backup.keep();
-        return describedError(win32::systemMessage(error) + u"\n" + win32::userPath(backup.path()));
+    if (error != ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+        return failure(error);
     }
-    return failure(error);
+    if (fileCalls().moveFile(backup.path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        return failure(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
+    }
+    backup.keep();
+    return describedError(win32::systemMessage(error) + u"\n" + win32::userPath(backup.path()));
 }
 
 // Without REPLACE_EXISTING: an entry that has come in the meantime is not replaced unseen.

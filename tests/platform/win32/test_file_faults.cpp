@@ -36,7 +36,8 @@ class SaveFault : public testing::Test {
 struct FailedCall {
     const char* name;
     Fault fault;
-    bool oldFile;  // a file to replace; otherwise the new one is moved into an empty place
+    bool oldFile;    // a file to replace; otherwise the new one is moved into an empty place
+    DWORD reported;  // the error whose words the user is given
 };
 
 class FailedSave : public SaveFault, public testing::WithParamInterface<FailedCall> {};
@@ -46,7 +47,7 @@ TEST_P(FailedSave, save_failsInTheSystemsWordsAndLeavesTheOldFileAlone) {
         orvane::test::writeBytes(settings(), kOldFile);
     }
     const FileFaults faults{GetParam().fault};
-    EXPECT_EQ(save(), inTheSystemsWords(GetParam().fault.error));
+    EXPECT_EQ(save(), inTheSystemsWords(GetParam().reported));
     if (GetParam().oldFile) {
         EXPECT_EQ(orvane::test::readBytes(settings()), kOldFile);
         EXPECT_EQ(folder.entries(), std::vector<std::string>{"SETTINGS.TXT"});
@@ -55,18 +56,26 @@ TEST_P(FailedSave, save_failsInTheSystemsWordsAndLeavesTheOldFileAlone) {
     }
 }
 
-// ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 comes after the old file was moved to the backup name.
+// ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 comes after the old file was moved to the backup name; once
+// it is back, the words are those of the old file keeping its name.
 INSTANTIATE_TEST_SUITE_P(
     Calls, FailedSave,
     testing::Values(
-        FailedCall{"write", {FileCall::Write, ERROR_DISK_FULL}, true},
-        FailedCall{"flush", {FileCall::Flush, ERROR_NOT_READY}, true},
-        FailedCall{"close", {FileCall::Close, ERROR_NETNAME_DELETED}, true},
-        FailedCall{"replace", {FileCall::Replace, ERROR_UNABLE_TO_REMOVE_REPLACED}, true},
+        FailedCall{"write", {FileCall::Write, ERROR_DISK_FULL}, true, ERROR_DISK_FULL},
+        FailedCall{"flush", {FileCall::Flush, ERROR_NOT_READY}, true, ERROR_NOT_READY},
+        FailedCall{"close", {FileCall::Close, ERROR_NETNAME_DELETED}, true, ERROR_NETNAME_DELETED},
+        FailedCall{"replace",
+                   {FileCall::Replace, ERROR_UNABLE_TO_REMOVE_REPLACED},
+                   true,
+                   ERROR_UNABLE_TO_REMOVE_REPLACED},
         FailedCall{"replace_after_moving_the_old_file_aside",
                    {FileCall::Replace, ERROR_UNABLE_TO_MOVE_REPLACEMENT_2},
-                   true},
-        FailedCall{"move_into_an_empty_place", {FileCall::Move, ERROR_ACCESS_DENIED}, false}),
+                   true,
+                   ERROR_UNABLE_TO_MOVE_REPLACEMENT},
+        FailedCall{"move_into_an_empty_place",
+                   {FileCall::Move, ERROR_ACCESS_DENIED},
+                   false,
+                   ERROR_ACCESS_DENIED}),
     [](const testing::TestParamInfo<FailedCall>& row) { return std::string(row.param.name); });
 
 TEST_F(SaveFault, oldFileThatCannotBeMovedBack_staysUnderItsBackupNameWhichTheErrorNames) {
