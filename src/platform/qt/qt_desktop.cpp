@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "platform/posix/program_folder.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_toolkit.h"
@@ -14,8 +15,7 @@ class QtDesktop final : public Desktop {
     }
 
     Services services() override {
-        return {toolkit_, QCoreApplication::applicationDirPath().toStdU16String(), dialogs_,
-                shell_};
+        return {toolkit_, posix::programFolder(), dialogs_, shell_};
     }
 
   private:
