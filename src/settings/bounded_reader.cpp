@@ -15,7 +15,7 @@ platform::ReadResult BoundedReader::read(std::span<char> buffer) {
         }
         return more;
     }
-    const platform::ReadResult result = source_.read(buffer.first(std::min(buffer.size(), left_)));
+    platform::ReadResult result = source_.read(buffer.first(std::min(buffer.size(), left_)));
     for (const char byte : buffer.first(result.size)) {
         digest_ = (digest_ ^ static_cast<unsigned char>(byte)) * 1099511628211ULL;
     }

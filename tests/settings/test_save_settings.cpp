@@ -15,6 +15,7 @@
 
 using orvane::SaveSettings;
 using orvane::platform::FileError;
+using orvane::platform::FileProblem;
 using orvane::testing::entriesOf;
 using orvane::testing::FakeEditorState;
 using orvane::testing::readBytes;
@@ -96,6 +97,7 @@ mode_t currentUmask() {
 }  // namespace
 
 Q_DECLARE_METATYPE(Failure)
+Q_DECLARE_METATYPE(FileProblem)
 
 class TestSaveSettings : public QObject {
     Q_OBJECT
@@ -167,20 +169,26 @@ void TestSaveSettings::writesExactBytes() {
 
 void TestSaveSettings::failedSaveKeepsOldFile_data() {
     QTest::addColumn<Failure>("failure");
-    QTest::addColumn<QString>("reasonNames");  // what the reason must name, if anything
+    QTest::addColumn<FileProblem>("problem");
+    QTest::addColumn<QString>("reasonNames");  // what a described reason must name, if anything
 
-    QTest::newRow("SETTINGS.TXT is a folder") << Failure::SettingsIsFolder << "";
-    QTest::newRow("program folder missing") << Failure::MissingFolder << "";
-    QTest::newRow("disk full") << Failure::FileSizeLimit << "";
-    QTest::newRow("read-only folder") << Failure::ReadOnlyFolder << "";
-    QTest::newRow("job outside the code page") << Failure::JobOutsideCodePage << "job description";
+    QTest::newRow("SETTINGS.TXT is a folder")
+        << Failure::SettingsIsFolder << FileProblem::NotRegularFile << "";
+    QTest::newRow("program folder missing")
+        << Failure::MissingFolder << FileProblem::Described << "";
+    QTest::newRow("disk full") << Failure::FileSizeLimit << FileProblem::Described << "";
+    QTest::newRow("read-only folder") << Failure::ReadOnlyFolder << FileProblem::Described << "";
+    QTest::newRow("job outside the code page")
+        << Failure::JobOutsideCodePage << FileProblem::Described << "job description";
     QTest::newRow("SMS number outside the code page")
-        << Failure::SmsOutsideCodePage << "SMS number 3";
-    QTest::newRow("line break in a text") << Failure::LineBreakInText << "job description";
+        << Failure::SmsOutsideCodePage << FileProblem::Described << "SMS number 3";
+    QTest::newRow("line break in a text")
+        << Failure::LineBreakInText << FileProblem::Described << "job description";
 }
 
 void TestSaveSettings::failedSaveKeepsOldFile() {
     QFETCH(Failure, failure);
+    QFETCH(FileProblem, problem);
     QFETCH(QString, reasonNames);
     if (failure == Failure::ReadOnlyFolder && geteuid() == 0) {
         QSKIP("root writes into read-only folders");
@@ -225,10 +233,11 @@ void TestSaveSettings::failedSaveKeepsOldFile() {
         result = SaveSettings(state, program.toStdU16String());
     }
 
-    QVERIFY(result.failed());
+    QCOMPARE(result.problem, problem);
     const QString reason = toQString(result.reason);
     qInfo("Reason given: %s", qPrintable(reason));
-    QVERIFY(!reason.trimmed().isEmpty());
+    // The program's own reasons are told from the problem; only the system's come as words.
+    QCOMPARE(reason.trimmed().isEmpty(), problem != FileProblem::Described);
     QVERIFY2(reason.contains(reasonNames), qPrintable(reason));
     QCOMPARE(entriesOf(root.path()), rootBefore);
     QCOMPARE(entriesOf(program), programBefore);
