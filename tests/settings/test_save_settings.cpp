@@ -101,16 +101,16 @@ class TestSaveSettings : public QObject {
     Q_OBJECT
 
   private slots:
-    void writesExactBytes_data();
-    void writesExactBytes();
-    void failedSaveKeepsOldFile_data();
-    void failedSaveKeepsOldFile();
-    void keepsPermissions_data();
-    void keepsPermissions();
-    void newFileGetsUsualPermissions();
+    void save_writesExactlyTheSevenLinesAndNoOtherFile_data();
+    void save_writesExactlyTheSevenLinesAndNoOtherFile();
+    void saveThatFails_givesAReasonAndKeepsTheOldFile_data();
+    void saveThatFails_givesAReasonAndKeepsTheOldFile();
+    void saveOverAFile_keepsItsPermissions_data();
+    void saveOverAFile_keepsItsPermissions();
+    void saveANewFile_givesItTheUsualPermissions();
 };
 
-void TestSaveSettings::writesExactBytes_data() {
+void TestSaveSettings::save_writesExactlyTheSevenLinesAndNoOtherFile_data() {
     QTest::addColumn<SettingValues>("values");
     QTest::addColumn<QByteArray>("expected");
 
@@ -143,7 +143,7 @@ void TestSaveSettings::writesExactBytes_data() {
                "GSM2=+44 (0) 61\r\nGSM3=\t\r\nLANGUAGE=1\r\n");
 }
 
-void TestSaveSettings::writesExactBytes() {
+void TestSaveSettings::save_writesExactlyTheSevenLinesAndNoOtherFile() {
     QFETCH(SettingValues, values);
     QFETCH(QByteArray, expected);
 
@@ -165,7 +165,7 @@ void TestSaveSettings::writesExactBytes() {
     QCOMPARE(entriesOf(folder.path()), QStringList{"SETTINGS.TXT"});
 }
 
-void TestSaveSettings::failedSaveKeepsOldFile_data() {
+void TestSaveSettings::saveThatFails_givesAReasonAndKeepsTheOldFile_data() {
     QTest::addColumn<Failure>("failure");
     QTest::addColumn<QString>("reasonNames");  // what the reason must name, if anything
 
@@ -179,7 +179,7 @@ void TestSaveSettings::failedSaveKeepsOldFile_data() {
     QTest::newRow("line break in a text") << Failure::LineBreakInText << "job description";
 }
 
-void TestSaveSettings::failedSaveKeepsOldFile() {
+void TestSaveSettings::saveThatFails_givesAReasonAndKeepsTheOldFile() {
     QFETCH(Failure, failure);
     QFETCH(QString, reasonNames);
     if (failure == Failure::ReadOnlyFolder && geteuid() == 0) {
@@ -241,7 +241,7 @@ void TestSaveSettings::failedSaveKeepsOldFile() {
     }
 }
 
-void TestSaveSettings::keepsPermissions_data() {
+void TestSaveSettings::saveOverAFile_keepsItsPermissions_data() {
     QTest::addColumn<int>("mode");
 
     QTest::newRow("owner only") << 0600;
@@ -249,7 +249,7 @@ void TestSaveSettings::keepsPermissions_data() {
     QTest::newRow("others read, group not") << 0604;
 }
 
-void TestSaveSettings::keepsPermissions() {
+void TestSaveSettings::saveOverAFile_keepsItsPermissions() {
     QFETCH(int, mode);
 
     QTemporaryDir folder;
@@ -265,7 +265,7 @@ void TestSaveSettings::keepsPermissions() {
     QCOMPARE(modeOf(path), static_cast<mode_t>(mode));
 }
 
-void TestSaveSettings::newFileGetsUsualPermissions() {
+void TestSaveSettings::saveANewFile_givesItTheUsualPermissions() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const ReplaceResult result =

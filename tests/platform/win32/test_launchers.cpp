@@ -24,7 +24,7 @@ struct FolderCase {
 
 class DataFolderButton : public testing::TestWithParam<FolderCase> {};
 
-TEST_P(DataFolderButton, OpensTheDataFolderOnlyWhereItIsAFolder) {
+TEST_P(DataFolderButton, click_opensTheDataFolderOnlyWhereItIsAFolder) {
     Win32Editor editor;
     const auto data = editor.folder().path() / "DATA";
     if (GetParam().data == DataEntry::Folder) {
@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(Entries, DataFolderButton,
                                          FolderCase{DataEntry::None, false},
                                          FolderCase{DataEntry::File, false}));
 
-TEST(ProductPageButton, OpensTheAddressAndBeepsWhenNothingStarted) {
+TEST(ProductPageButton, click_opensTheAddressAndBeepsWhenNothingStarts) {
     Win32Editor editor;
     editor.start();
     SendMessageW(editor.control(kCommand2), BM_CLICK, 0, 0);
@@ -58,7 +58,7 @@ TEST(ProductPageButton, OpensTheAddressAndBeepsWhenNothingStarted) {
     EXPECT_EQ(editor.shell.beeps, 2);
 }
 
-TEST(Win32Shell, CountsOnlyFoldersAsFolders) {
+TEST(Win32Shell, isDirectory_countsOnlyFoldersAsFolders) {
     orvane::platform::win32::Win32Toolkit toolkit;
     orvane::platform::win32::Win32Shell shell(toolkit);
     orvane::test::TemporaryFolder folder;
@@ -70,7 +70,7 @@ TEST(Win32Shell, CountsOnlyFoldersAsFolders) {
     EXPECT_FALSE(shell.isDirectory((folder.path() / "missing").u16string()));
 }
 
-TEST(Win32Shell, ReportsWhenNothingCouldBeOpened) {
+TEST(Win32Shell, openAMissingFolder_reportsThatNothingOpened) {
     orvane::platform::win32::Win32Toolkit toolkit;
     orvane::platform::win32::Win32Shell shell(toolkit);
     orvane::test::TemporaryFolder folder;
