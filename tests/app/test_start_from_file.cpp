@@ -11,13 +11,13 @@ class StartFromFileTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void loadedValues_runTheRules_data();
-    void loadedValues_runTheRules();
-    void language_minusOne_opensInEnglishWithNothingSelected();
-    void textsAndEncoding_reachTheFields();
+    void startFromFile_setsTheValuesThroughTheAlarmAndLanguageRules_data();
+    void startFromFile_setsTheValuesThroughTheAlarmAndLanguageRules();
+    void startWithLanguageMinusOne_opensInEnglishWithNothingSelected();
+    void startWithCodePageTexts_showsThemDecodedInTheirFields();
 };
 
-void StartFromFileTest::loadedValues_runTheRules_data() {
+void StartFromFileTest::startFromFile_setsTheValuesThroughTheAlarmAndLanguageRules_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<int>("high");
     QTest::addColumn<int>("low");
@@ -36,7 +36,7 @@ void StartFromFileTest::loadedValues_runTheRules_data() {
         << 70 << 0 << 3 << "taal";
 }
 
-void StartFromFileTest::loadedValues_runTheRules() {
+void StartFromFileTest::startFromFile_setsTheValuesThroughTheAlarmAndLanguageRules() {
     QFETCH(QByteArray, file);
     QFETCH(int, high);
     QFETCH(int, low);
@@ -56,7 +56,7 @@ void StartFromFileTest::loadedValues_runTheRules() {
     }
 }
 
-void StartFromFileTest::language_minusOne_opensInEnglishWithNothingSelected() {
+void StartFromFileTest::startWithLanguageMinusOne_opensInEnglishWithNothingSelected() {
     EditorFixture editor;
     editor.writeSettings("LANGUAGE=2\r\nLANGUAGE=-1\r\nHIGH ALARM=12\r\n");
     orvane::Form1& form = editor.start();
@@ -67,7 +67,7 @@ void StartFromFileTest::language_minusOne_opensInEnglishWithNothingSelected() {
                           "Job description", "SMS Number 1", "SMS Number 2", "SMS Number 3"}));
 }
 
-void StartFromFileTest::textsAndEncoding_reachTheFields() {
+void StartFromFileTest::startWithCodePageTexts_showsThemDecodedInTheirFields() {
     EditorFixture editor;
     // Windows-1252: é is 233, € is 128, ™ is 153.
     editor.writeSettings("job=Caf\xe9 \x80 5\x99\r\nGSM1=+31612345678\r\nGSM3=abc def\r\n");

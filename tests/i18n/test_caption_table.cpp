@@ -9,7 +9,7 @@ namespace {
 
 using orvane::CaptionTable;
 
-TEST(CaptionTable, FillsFourColumnsOfNineSlotsAndLeavesTheRestEmpty) {
+TEST(CaptionTable, rebuild_fillsFourColumnsOfNineSlotsAndLeavesTheRestEmpty) {
     CaptionTable table;
     table.rebuild(80, 20);
     for (int language = 0; language < 4; ++language) {
@@ -31,7 +31,7 @@ struct ClosingTexts {
 
 class CaptionTableClosing : public testing::TestWithParam<ClosingTexts> {};
 
-TEST_P(CaptionTableClosing, AsksInEachLanguage) {
+TEST_P(CaptionTableClosing, rebuild_putsTheClosingQuestionInEachLanguage) {
     CaptionTable table;
     table.rebuild(0, 0);
     EXPECT_EQ(table.entry(GetParam().language, CaptionTable::kExitTitleSlot), GetParam().title);
@@ -58,7 +58,7 @@ struct AlarmCaptions {
 
 class CaptionTableAlarms : public testing::TestWithParam<AlarmCaptions> {};
 
-TEST_P(CaptionTableAlarms, ShowTheValuesInPascal) {
+TEST_P(CaptionTableAlarms, rebuild_showsTheAlarmValuesInPascal) {
     CaptionTable table;
     table.rebuild(GetParam().high, GetParam().low);
     EXPECT_EQ(table.entry(0, 1), GetParam().highCaption);
@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Values, CaptionTableAlarms,
                                          AlarmCaptions{-5, -32768, u"High pressure alarm (-5Pa)",
                                                        u"Low pressure alarm (-32768Pa)"}));
 
-TEST(CaptionTable, ColumnForFallsBackToEnglishOutsideTheLanguages) {
+TEST(CaptionTable, columnFor_fallsBackToEnglishOutsideTheLanguages) {
     const std::pair<int, int> cases[] = {{-1, 0}, {0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 0}};
     for (const auto& [index, column] : cases) {
         EXPECT_EQ(CaptionTable::columnFor(index), column) << "index " << index;

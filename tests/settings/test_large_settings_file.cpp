@@ -51,10 +51,10 @@ class TestLargeSettingsFile : public QObject {
     Q_OBJECT
 
   private slots:
-    void loadsLongLineInBoundedMemoryAndTime();
+    void loadAFileWithOneHugeLine_cutsItInBoundedMemoryAndTime();
 };
 
-void TestLargeSettingsFile::loadsLongLineInBoundedMemoryAndTime() {
+void TestLargeSettingsFile::loadAFileWithOneHugeLine_cutsItInBoundedMemoryAndTime() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QByteArray letters = "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";

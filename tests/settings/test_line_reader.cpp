@@ -47,12 +47,12 @@ class TestLineReader : public QObject {
     Q_OBJECT
 
   private slots:
-    void splitsLines_data();
-    void splitsLines();
-    void joinsCrLfAcrossChunksOfAFile();
+    void readBytesInPiecesOfAnySize_splitsAtEachLineEndAndCutsLongLines_data();
+    void readBytesInPiecesOfAnySize_splitsAtEachLineEndAndCutsLongLines();
+    void readFileWithACrLfAcrossAChunkEdge_endsTheLineOnce();
 };
 
-void TestLineReader::splitsLines_data() {
+void TestLineReader::readBytesInPiecesOfAnySize_splitsAtEachLineEndAndCutsLongLines_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QList<bool>>("cuts");
@@ -97,7 +97,7 @@ void TestLineReader::splitsLines_data() {
 
 // Every row is read with the bytes handed out in pieces of several sizes, so that each line end,
 // including both halves of a CR LF, also falls on the edge of a read.
-void TestLineReader::splitsLines() {
+void TestLineReader::readBytesInPiecesOfAnySize_splitsAtEachLineEndAndCutsLongLines() {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
     QFETCH(QList<bool>, cuts);
@@ -111,7 +111,7 @@ void TestLineReader::splitsLines() {
     }
 }
 
-void TestLineReader::joinsCrLfAcrossChunksOfAFile() {
+void TestLineReader::readFileWithACrLfAcrossAChunkEdge_endsTheLineOnce() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString path = folder.filePath("SETTINGS.TXT");

@@ -47,15 +47,15 @@ class TestLoadSettings : public QObject {
     Q_OBJECT
 
   private slots:
-    void appliesFile_data();
-    void appliesFile();
-    void loadsNothingWithoutFile();
-    void readsNothingFromOtherEntries_data();
-    void readsNothingFromOtherEntries();
-    void survivesRandomBytes();
+    void loadAFile_appliesEveryValidLineInOrder_data();
+    void loadAFile_appliesEveryValidLineInOrder();
+    void loadWithoutASettingsFile_leavesTheValuesAlone();
+    void loadWhereTheFileIsNoRegularFile_readsNothingAndReturns_data();
+    void loadWhereTheFileIsNoRegularFile_readsNothingAndReturns();
+    void loadRandomBytes_staysWithinLimitsAndAppliesTheLinesAfter();
 };
 
-void TestLoadSettings::appliesFile_data() {
+void TestLoadSettings::loadAFile_appliesEveryValidLineInOrder_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<SettingValues>("expected");
 
@@ -130,7 +130,7 @@ void TestLoadSettings::appliesFile_data() {
            });
 }
 
-void TestLoadSettings::appliesFile() {
+void TestLoadSettings::loadAFile_appliesEveryValidLineInOrder() {
     QFETCH(QByteArray, bytes);
     QFETCH(SettingValues, expected);
 
@@ -140,7 +140,7 @@ void TestLoadSettings::appliesFile() {
     QCOMPARE(loadFrom(folder), expected);
 }
 
-void TestLoadSettings::loadsNothingWithoutFile() {
+void TestLoadSettings::loadWithoutASettingsFile_leavesTheValuesAlone() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     // A file of a similar name is not the settings file.
@@ -152,7 +152,7 @@ void TestLoadSettings::loadsNothingWithoutFile() {
     QCOMPARE(state.values(), untouchedValues());
 }
 
-void TestLoadSettings::readsNothingFromOtherEntries_data() {
+void TestLoadSettings::loadWhereTheFileIsNoRegularFile_readsNothingAndReturns_data() {
     QTest::addColumn<Entry>("entry");
 
     QTest::newRow("folder") << Entry::Folder;
@@ -163,7 +163,7 @@ void TestLoadSettings::readsNothingFromOtherEntries_data() {
 
 // Each of these would block or read without end if it were opened as a file; the watchdog in
 // loadFrom fails the test when loading does not return.
-void TestLoadSettings::readsNothingFromOtherEntries() {
+void TestLoadSettings::loadWhereTheFileIsNoRegularFile_readsNothingAndReturns() {
     QFETCH(Entry, entry);
 
     QTemporaryDir folder;
@@ -187,7 +187,7 @@ void TestLoadSettings::readsNothingFromOtherEntries() {
     QCOMPARE(loadFrom(folder), untouchedValues());
 }
 
-void TestLoadSettings::survivesRandomBytes() {
+void TestLoadSettings::loadRandomBytes_staysWithinLimitsAndAppliesTheLinesAfter() {
     std::mt19937 random(20240611);
     std::uniform_int_distribution<int> byte(0, 255);
     QByteArray bytes(128 << 10, Qt::Uninitialized);  // within the read limit

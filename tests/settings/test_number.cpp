@@ -11,13 +11,13 @@ class TestNumber : public QObject {
     Q_OBJECT
 
   private slots:
-    void convertsNumbers_data();
-    void convertsNumbers();
-    void refusesOtherTexts_data();
-    void refusesOtherTexts();
+    void convertNumberText_givesTheValueRoundedHalfToEven_data();
+    void convertNumberText_givesTheValueRoundedHalfToEven();
+    void convertTextThatIsNoInt16_isRefused_data();
+    void convertTextThatIsNoInt16_isRefused();
 };
 
-void TestNumber::convertsNumbers_data() {
+void TestNumber::convertNumberText_givesTheValueRoundedHalfToEven_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("expected");
 
@@ -57,7 +57,7 @@ void TestNumber::convertsNumbers_data() {
     QTest::newRow("smallest with leading zeros") << "-00032768.0" << -32768;
 }
 
-void TestNumber::convertsNumbers() {
+void TestNumber::convertNumberText_givesTheValueRoundedHalfToEven() {
     QFETCH(QString, text);
     QFETCH(int, expected);
     const std::optional<std::int16_t> number = ToInt16(text.toStdU16String());
@@ -65,7 +65,7 @@ void TestNumber::convertsNumbers() {
     QCOMPARE(int{*number}, expected);
 }
 
-void TestNumber::refusesOtherTexts_data() {
+void TestNumber::convertTextThatIsNoInt16_isRefused_data() {
     QTest::addColumn<QString>("text");
 
     QTest::newRow("empty") << "";
@@ -98,7 +98,7 @@ void TestNumber::refusesOtherTexts_data() {
     QTest::newRow("wraps a 16-bit count to a small number") << "65541";
 }
 
-void TestNumber::refusesOtherTexts() {
+void TestNumber::convertTextThatIsNoInt16_isRefused() {
     QFETCH(QString, text);
     if (const std::optional<std::int16_t> number = ToInt16(text.toStdU16String())) {
         QFAIL(qPrintable(QStringLiteral("converted to %1").arg(*number)));

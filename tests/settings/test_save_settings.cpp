@@ -103,16 +103,16 @@ class TestSaveSettings : public QObject {
     Q_OBJECT
 
   private slots:
-    void writesExactBytes_data();
-    void writesExactBytes();
-    void failedSaveKeepsOldFile_data();
-    void failedSaveKeepsOldFile();
-    void keepsPermissions_data();
-    void keepsPermissions();
-    void newFileGetsUsualPermissions();
+    void save_writesExactlyTheSevenLinesAndNoOtherFile_data();
+    void save_writesExactlyTheSevenLinesAndNoOtherFile();
+    void saveThatFails_givesAReasonAndKeepsTheOldFile_data();
+    void saveThatFails_givesAReasonAndKeepsTheOldFile();
+    void saveOverAFile_keepsItsPermissions_data();
+    void saveOverAFile_keepsItsPermissions();
+    void saveANewFile_givesItTheUsualPermissions();
 };
 
-void TestSaveSettings::writesExactBytes_data() {
+void TestSaveSettings::save_writesExactlyTheSevenLinesAndNoOtherFile_data() {
     QTest::addColumn<SettingValues>("values");
     QTest::addColumn<QByteArray>("expected");
 
@@ -145,7 +145,7 @@ void TestSaveSettings::writesExactBytes_data() {
                "GSM2=+44 (0) 61\r\nGSM3=\t\r\nLANGUAGE=1\r\n");
 }
 
-void TestSaveSettings::writesExactBytes() {
+void TestSaveSettings::save_writesExactlyTheSevenLinesAndNoOtherFile() {
     QFETCH(SettingValues, values);
     QFETCH(QByteArray, expected);
 
@@ -167,7 +167,7 @@ void TestSaveSettings::writesExactBytes() {
     QCOMPARE(entriesOf(folder.path()), QStringList{"SETTINGS.TXT"});
 }
 
-void TestSaveSettings::failedSaveKeepsOldFile_data() {
+void TestSaveSettings::saveThatFails_givesAReasonAndKeepsTheOldFile_data() {
     QTest::addColumn<Failure>("failure");
     QTest::addColumn<FileProblem>("problem");
     QTest::addColumn<QString>("reasonNames");  // what a described reason must name, if anything
@@ -186,7 +186,7 @@ void TestSaveSettings::failedSaveKeepsOldFile_data() {
         << Failure::LineBreakInText << FileProblem::Described << "job description";
 }
 
-void TestSaveSettings::failedSaveKeepsOldFile() {
+void TestSaveSettings::saveThatFails_givesAReasonAndKeepsTheOldFile() {
     QFETCH(Failure, failure);
     QFETCH(FileProblem, problem);
     QFETCH(QString, reasonNames);
@@ -250,7 +250,7 @@ void TestSaveSettings::failedSaveKeepsOldFile() {
     }
 }
 
-void TestSaveSettings::keepsPermissions_data() {
+void TestSaveSettings::saveOverAFile_keepsItsPermissions_data() {
     QTest::addColumn<int>("mode");
 
     QTest::newRow("owner only") << 0600;
@@ -258,7 +258,7 @@ void TestSaveSettings::keepsPermissions_data() {
     QTest::newRow("others read, group not") << 0604;
 }
 
-void TestSaveSettings::keepsPermissions() {
+void TestSaveSettings::saveOverAFile_keepsItsPermissions() {
     QFETCH(int, mode);
 
     QTemporaryDir folder;
@@ -274,7 +274,7 @@ void TestSaveSettings::keepsPermissions() {
     QCOMPARE(modeOf(path), static_cast<mode_t>(mode));
 }
 
-void TestSaveSettings::newFileGetsUsualPermissions() {
+void TestSaveSettings::saveANewFile_givesItTheUsualPermissions() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const FileError result =

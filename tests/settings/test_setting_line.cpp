@@ -16,13 +16,13 @@ class TestSettingLine : public QObject {
     Q_OBJECT
 
   private slots:
-    void findsValueAfterKey_data();
-    void findsValueAfterKey();
-    void appliesLine_data();
-    void appliesLine();
+    void getValueOfAKey_givesWhatFollowsItAtTheLineStart_data();
+    void getValueOfAKey_givesWhatFollowsItAtTheLineStart();
+    void applyLine_setsOnlyAValidValueOfItsKey_data();
+    void applyLine_setsOnlyAValidValueOfItsKey();
 };
 
-void TestSettingLine::findsValueAfterKey_data() {
+void TestSettingLine::getValueOfAKey_givesWhatFollowsItAtTheLineStart_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
@@ -51,14 +51,14 @@ void TestSettingLine::findsValueAfterKey_data() {
     row("letters beyond ASCII compare as they are", u"\u00E9=1", u"\u00C9=", u"");
 }
 
-void TestSettingLine::findsValueAfterKey() {
+void TestSettingLine::getValueOfAKey_givesWhatFollowsItAtTheLineStart() {
     QFETCH(QString, line);
     QFETCH(QString, key);
     QFETCH(QString, expected);
     QCOMPARE(toQString(GetSettingValue(line.toStdU16String(), key.toStdU16String())), expected);
 }
 
-void TestSettingLine::appliesLine_data() {
+void TestSettingLine::applyLine_setsOnlyAValidValueOfItsKey_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("wholeLine");
     QTest::addColumn<SettingValues>("expected");
@@ -123,7 +123,7 @@ void TestSettingLine::appliesLine_data() {
     QTest::newRow("cut line: language not read") << "LANGUAGE=2" << false << untouched;
 }
 
-void TestSettingLine::appliesLine() {
+void TestSettingLine::applyLine_setsOnlyAValidValueOfItsKey() {
     QFETCH(QString, line);
     QFETCH(bool, wholeLine);
     QFETCH(SettingValues, expected);

@@ -80,10 +80,10 @@ class TestSettingsRoundTrip : public QObject {
     Q_OBJECT
 
   private slots:
-    void loadsWhatWasSaved();
+    void saveThenLoadRandomSettings_givesBackWhatWasSaved();
 };
 
-void TestSettingsRoundTrip::loadsWhatWasSaved() {
+void TestSettingsRoundTrip::saveThenLoadRandomSettings_givesBackWhatWasSaved() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const std::u16string program = folder.path().toStdU16String();

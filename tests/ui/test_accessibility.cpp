@@ -23,7 +23,7 @@ class AccessibilityTest : public QObject {
     void controls_areNamedInTheSelectedLanguage_data();
     void controls_areNamedInTheSelectedLanguage();
     void alarmNames_followTheValues();
-    void everyControl_hasADescription();
+    void everyControl_hasADescriptionInTheSelectedLanguage();
 };
 
 void AccessibilityTest::controls_areNamedInTheSelectedLanguage_data() {
@@ -77,7 +77,7 @@ void AccessibilityTest::alarmNames_followTheValues() {
     QCOMPARE(accessible(editor.highBar(), QAccessible::Name), "High pressure alarm (10Pa)");
 }
 
-void AccessibilityTest::everyControl_hasADescription() {
+void AccessibilityTest::everyControl_hasADescriptionInTheSelectedLanguage() {
     EditorFixture editor;
     orvane::Form1& form = editor.start();
     const QList<QWidget*> controls{editor.combo(), editor.highBar(), editor.lowBar(),

@@ -48,7 +48,7 @@ class AlarmRulesTest : public QObject {
     void thumbDrag_otherBarAndCaptionsFollowEveryPosition();
     void arrowAndTroughClicks_stepTheBar();
     void programSetValue_runsTheRuleBeforeReturning();
-    void programSetValue_outsideTheRange_isRefused();
+    void programSetValueOutsideTheRange_isRefused();
 };
 
 void AlarmRulesTest::keys_moveOneBarAndPushTheOther_data() {
@@ -170,7 +170,7 @@ void AlarmRulesTest::programSetValue_runsTheRuleBeforeReturning() {
     QCOMPARE(editor.frame(2)->title(), lowCaption(30));
 }
 
-void AlarmRulesTest::programSetValue_outsideTheRange_isRefused() {
+void AlarmRulesTest::programSetValueOutsideTheRange_isRefused() {
     EditorFixture editor;
     orvane::Form1& form = editor.start();
     QVERIFY(form.setHighAlarm(40));

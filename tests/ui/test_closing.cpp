@@ -42,7 +42,7 @@ class ClosingTest : public QObject {
     void closing_asksAndActsOnTheAnswer_data();
     void closing_asksAndActsOnTheAnswer();
     void cancel_keepsValuesAndAsksAgain();
-    void yes_withoutAFile_writesTheDefaults();
+    void answerYesWithoutAFile_writesTheDefaults();
     void question_isInTheSelectedLanguage_data();
     void question_isInTheSelectedLanguage();
     void failedSave_isShownAndKeepsTheWindowOpen();
@@ -95,7 +95,7 @@ void ClosingTest::cancel_keepsValuesAndAsksAgain() {
     QCOMPARE(editor.readSettings(), kEditedFile);
 }
 
-void ClosingTest::yes_withoutAFile_writesTheDefaults() {
+void ClosingTest::answerYesWithoutAFile_writesTheDefaults() {
     EditorFixture editor;
     editor.start();
     editor.dialogs.answers = {Answer::Yes};

@@ -19,7 +19,7 @@ class LanguagesTest : public QObject {
     void choosingWithTheMouse_relabelsAtOnce();
     void typingInTheSelector_clearsTheSelectionWithoutRelabelling();
     void noLanguageSelected_captionsFallBackToEnglish();
-    void languageIndex_outsideTheList_isRefused();
+    void programSetLanguageOutsideTheList_isRefused();
 };
 
 void LanguagesTest::choosingALanguage_relabelsAllSevenFrames_data() {
@@ -129,7 +129,7 @@ void LanguagesTest::noLanguageSelected_captionsFallBackToEnglish() {
     QCOMPARE(editor.frame(4)->title(), QStringLiteral("SMS Number 1"));
 }
 
-void LanguagesTest::languageIndex_outsideTheList_isRefused() {
+void LanguagesTest::programSetLanguageOutsideTheList_isRefused() {
     EditorFixture editor;
     orvane::Form1& form = editor.start();
     QVERIFY(form.setLanguageIndex(2));

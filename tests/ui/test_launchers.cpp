@@ -16,10 +16,10 @@ class LaunchersTest : public QObject {
   private slots:
     void folderButton_opensDataFolderOrProgramFolder_data();
     void folderButton_opensDataFolderOrProgramFolder();
-    void folderButton_inARootFolder_usesOneSeparator_data();
-    void folderButton_inARootFolder_usesOneSeparator();
-    void buttons_respondToMouseAndKeyboard_data();
-    void buttons_respondToMouseAndKeyboard();
+    void clickFolderButtonInARootFolder_usesOneSeparator_data();
+    void clickFolderButtonInARootFolder_usesOneSeparator();
+    void spaceOrEnterOnAButton_launchesItOnce_data();
+    void spaceOrEnterOnAButton_launchesItOnce();
     void globeButton_opensTheProductPage();
     void launchFailure_beepsAndCarriesOn();
 };
@@ -67,13 +67,13 @@ void LaunchersTest::folderButton_opensDataFolderOrProgramFolder() {
     QCOMPARE(editor.shell.beeps, 0);
 }
 
-void LaunchersTest::folderButton_inARootFolder_usesOneSeparator_data() {
+void LaunchersTest::clickFolderButtonInARootFolder_usesOneSeparator_data() {
     QTest::addColumn<bool>("hasData");
     QTest::newRow("with DATA") << true;
     QTest::newRow("without DATA") << false;
 }
 
-void LaunchersTest::folderButton_inARootFolder_usesOneSeparator() {
+void LaunchersTest::clickFolderButtonInARootFolder_usesOneSeparator() {
     QFETCH(bool, hasData);
     EditorFixture editor;
     editor.shell.directories.emplace();
@@ -86,7 +86,7 @@ void LaunchersTest::folderButton_inARootFolder_usesOneSeparator() {
     QCOMPARE(editor.shell.openedFolders[0], hasData ? u"/DATA" : u"/");
 }
 
-void LaunchersTest::buttons_respondToMouseAndKeyboard_data() {
+void LaunchersTest::spaceOrEnterOnAButton_launchesItOnce_data() {
     QTest::addColumn<int>("button");
     QTest::addColumn<Qt::Key>("key");
     QTest::newRow("folder, Space") << 1 << Qt::Key_Space;
@@ -95,7 +95,7 @@ void LaunchersTest::buttons_respondToMouseAndKeyboard_data() {
     QTest::newRow("globe, Enter") << 2 << Qt::Key_Return;
 }
 
-void LaunchersTest::buttons_respondToMouseAndKeyboard() {
+void LaunchersTest::spaceOrEnterOnAButton_launchesItOnce() {
     QFETCH(int, button);
     QFETCH(Qt::Key, key);
     EditorFixture editor;

@@ -62,20 +62,20 @@ class TextInputTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void smsField_typedCharacters_data();
-    void smsField_typedCharacters();
-    void smsField_editingKeys_data();
-    void smsField_editingKeys();
-    void insertedText_passesTheFieldsRule_data();
-    void insertedText_passesTheFieldsRule();
-    void jobField_typedCharacters_data();
-    void jobField_typedCharacters();
-    void fields_refuseCharactersBeyondTheirLength_data();
-    void fields_refuseCharactersBeyondTheirLength();
-    void programText_isCutToTheFieldLength();
+    void typeIntoAnSmsField_keepsPhoneCharactersAndBeepsAtOthers_data();
+    void typeIntoAnSmsField_keepsPhoneCharactersAndBeepsAtOthers();
+    void pressAnEditingKeyInAnSmsField_actsOrOnlyBeepsAndLeavesTheClipboard_data();
+    void pressAnEditingKeyInAnSmsField_actsOrOnlyBeepsAndLeavesTheClipboard();
+    void pasteOrDropText_isTakenWholeOrRefusedWithABeep_data();
+    void pasteOrDropText_isTakenWholeOrRefusedWithABeep();
+    void typeIntoTheJobField_keepsCodePageCharactersAndBeepsAtOthers_data();
+    void typeIntoTheJobField_keepsCodePageCharactersAndBeepsAtOthers();
+    void typeBeyondAFieldsLength_addsNothing_data();
+    void typeBeyondAFieldsLength_addsNothing();
+    void programSetText_isCutToTheFieldLengthWithoutABeep();
 };
 
-void TextInputTest::smsField_typedCharacters_data() {
+void TextInputTest::typeIntoAnSmsField_keepsPhoneCharactersAndBeepsAtOthers_data() {
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
@@ -95,7 +95,7 @@ void TextInputTest::smsField_typedCharacters_data() {
     QTest::newRow("letters beyond ASCII") << 1 << QString::fromUtf16(u"é5ß€") << "5" << 3;
 }
 
-void TextInputTest::smsField_typedCharacters() {
+void TextInputTest::typeIntoAnSmsField_keepsPhoneCharactersAndBeepsAtOthers() {
     QFETCH(int, field);
     QFETCH(QString, typed);
     QFETCH(QString, kept);
@@ -109,7 +109,7 @@ void TextInputTest::smsField_typedCharacters() {
     QCOMPARE(editor.shell.beeps, beeps);
 }
 
-void TextInputTest::smsField_editingKeys_data() {
+void TextInputTest::pressAnEditingKeyInAnSmsField_actsOrOnlyBeepsAndLeavesTheClipboard_data() {
     QTest::addColumn<Qt::Key>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<QString>("result");
@@ -131,7 +131,7 @@ void TextInputTest::smsField_editingKeys_data() {
     QTest::newRow("Left moves") << Qt::Key_Left << none << "123" << 0;
 }
 
-void TextInputTest::smsField_editingKeys() {
+void TextInputTest::pressAnEditingKeyInAnSmsField_actsOrOnlyBeepsAndLeavesTheClipboard() {
     QFETCH(Qt::Key, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(QString, result);
@@ -149,7 +149,7 @@ void TextInputTest::smsField_editingKeys() {
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("999"));
 }
 
-void TextInputTest::insertedText_passesTheFieldsRule_data() {
+void TextInputTest::pasteOrDropText_isTakenWholeOrRefusedWithABeep_data() {
     QTest::addColumn<Route>("route");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
@@ -173,7 +173,7 @@ void TextInputTest::insertedText_passesTheFieldsRule_data() {
     addRoute("drop", Route::Drop);
 }
 
-void TextInputTest::insertedText_passesTheFieldsRule() {
+void TextInputTest::pasteOrDropText_isTakenWholeOrRefusedWithABeep() {
     QFETCH(Route, route);
     QFETCH(QString, field);
     QFETCH(QString, text);
@@ -198,7 +198,7 @@ void TextInputTest::insertedText_passesTheFieldsRule() {
     QCOMPARE(editor.shell.beeps, accepted ? 0 : 1);
 }
 
-void TextInputTest::jobField_typedCharacters_data() {
+void TextInputTest::typeIntoTheJobField_keepsCodePageCharactersAndBeepsAtOthers_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<int>("beeps");
@@ -208,7 +208,7 @@ void TextInputTest::jobField_typedCharacters_data() {
         << QString::fromUtf16(u"aŁbΩc中") << QStringLiteral("abc") << 3;
 }
 
-void TextInputTest::jobField_typedCharacters() {
+void TextInputTest::typeIntoTheJobField_keepsCodePageCharactersAndBeepsAtOthers() {
     QFETCH(QString, typed);
     QFETCH(QString, kept);
     QFETCH(int, beeps);
@@ -220,14 +220,14 @@ void TextInputTest::jobField_typedCharacters() {
     QCOMPARE(editor.shell.beeps, beeps);
 }
 
-void TextInputTest::fields_refuseCharactersBeyondTheirLength_data() {
+void TextInputTest::typeBeyondAFieldsLength_addsNothing_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<int>("limit");
     QTest::newRow("job description") << "Text5" << 64;
     QTest::newRow("SMS number 3") << "Text1(3)" << 16;
 }
 
-void TextInputTest::fields_refuseCharactersBeyondTheirLength() {
+void TextInputTest::typeBeyondAFieldsLength_addsNothing() {
     QFETCH(QString, field);
     QFETCH(int, limit);
     EditorFixture editor;
@@ -239,7 +239,7 @@ void TextInputTest::fields_refuseCharactersBeyondTheirLength() {
     QCOMPARE(target->text(), QString(limit, QLatin1Char('7')));
 }
 
-void TextInputTest::programText_isCutToTheFieldLength() {
+void TextInputTest::programSetText_isCutToTheFieldLengthWithoutABeep() {
     EditorFixture editor;
     orvane::Form1& form = editor.start();
     form.setJobDescription(std::u16string(70, u'j'));

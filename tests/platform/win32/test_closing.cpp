@@ -46,7 +46,7 @@ struct Closing {
 
 class ClosingAnswers : public testing::TestWithParam<Closing> {};
 
-TEST_P(ClosingAnswers, AskAndActOnTheAnswer) {
+TEST_P(ClosingAnswers, closing_asksAndActsOnTheAnswer) {
     Win32Editor editor;
     editor.writeSettings(kStartFile);
     editor.start();
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, ClosingAnswers,
                                          Closing{Answer::No, false, true},
                                          Closing{Answer::Cancel, false, false}));
 
-TEST(ClosingSession, CancelKeepsTheValuesAndTheNextCloseAsksAgain) {
+TEST(ClosingSession, cancel_keepsTheValuesAndTheNextCloseAsksAgain) {
     Win32Editor editor;
     editor.writeSettings(kStartFile);
     orvane::Form1& form = editor.start();
@@ -98,7 +98,7 @@ class CloseAgainWhileAsking final : public orvane::platform::Dialogs {
     void warn(std::u16string_view, std::u16string_view) override {}
 };
 
-TEST(ClosingSession, ARequestWhileTheQuestionIsOpenIsNotAskedAgain) {
+TEST(ClosingSession, closeRequestWhileTheQuestionIsOpen_isNotAskedAgain) {
     orvane::test::TemporaryFolder folder;
     orvane::platform::win32::Win32Toolkit toolkit;
     CloseAgainWhileAsking dialogs;
@@ -111,7 +111,7 @@ TEST(ClosingSession, ARequestWhileTheQuestionIsOpenIsNotAskedAgain) {
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST(ClosingSession, AFailedSaveIsShownAndKeepsTheWindowOpen) {
+TEST(ClosingSession, failedSave_isShownAndKeepsTheWindowOpen) {
     Win32Editor editor;
     // A folder where the file should be: nothing can be written in its place.
     ASSERT_TRUE(std::filesystem::create_directory(editor.settingsPath()));
@@ -198,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, ChangedOnDisk,
                              return std::string(row.param.name);
                          });
 
-TEST(ClosingSession, YesWithoutAFileWritesTheDefaults) {
+TEST(ClosingSession, answerYesWithoutAFile_writesTheDefaults) {
     Win32Editor editor;
     editor.start();
     editor.dialogs.answers = {Answer::Yes};

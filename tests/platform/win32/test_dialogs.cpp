@@ -30,7 +30,7 @@ struct Reply {
 
 class Question : public testing::TestWithParam<Reply> {};
 
-TEST_P(Question, HasYesNoCancelAndGivesTheAnswer) {
+TEST_P(Question, ask_showsYesNoCancelAndGivesTheAnswer) {
     orvane::test::Win32Editor editor;
     editor.start();
     orvane::platform::win32::Win32Dialogs dialogs(editor.toolkit());
@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(Replies, Question,
                              return std::string(row.param.name);
                          });
 
-TEST(Warning, HasOnlyAnOkButtonAndBelongsToTheWindow) {
+TEST(Warning, warn_showsOnlyAnOkButtonAndBelongsToTheWindow) {
     orvane::test::Win32Editor editor;
     editor.start();
     orvane::platform::win32::Win32Dialogs dialogs(editor.toolkit());

@@ -82,7 +82,7 @@ class EditorRules : public testing::Test {
     orvane::Form1* form = nullptr;
 };
 
-TEST_F(EditorRules, EachAlarmPushesTheOtherAlongAndBothCaptionsFollow) {
+TEST_F(EditorRules, programSetAlarm_pushesTheOtherAlongAndBothCaptionsFollow) {
     ASSERT_TRUE(form->setHighAlarm(50));
     ASSERT_TRUE(form->setLowAlarm(20));
     ASSERT_TRUE(form->setLowAlarm(70));
@@ -108,7 +108,7 @@ struct BarKeys {
 class AlarmKeys : public EditorRules, public testing::WithParamInterface<BarKeys> {};
 
 // Each row starts from a high alarm of 50 and a low alarm of 20; the keys go to the focused bar.
-TEST_P(AlarmKeys, MoveOneBarAndPushTheOther) {
+TEST_P(AlarmKeys, keys_moveOneBarAndPushTheOther) {
     ASSERT_TRUE(form->setHighAlarm(50));
     ASSERT_TRUE(form->setLowAlarm(20));
     const HWND bar = editor.control(GetParam().onHighBar ? kHScroll1 : kHScroll2);
@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BarKeys{false, VK_NEXT, 5, 70, 70}, BarKeys{false, VK_END, 1, 100, 100},
                     BarKeys{false, VK_PRIOR, 5, 50, 0}));
 
-TEST_F(EditorRules, DraggingAThumbMovesTheOtherBarAtEveryPosition) {
+TEST_F(EditorRules, thumbDrag_otherBarAndCaptionsFollowEveryPosition) {
     ASSERT_TRUE(form->setHighAlarm(50));
     ASSERT_TRUE(form->setLowAlarm(20));
     const HWND bar = editor.control(kHScroll1);
@@ -158,7 +158,7 @@ struct LanguageCaptions {
 
 class Languages : public EditorRules, public testing::WithParamInterface<LanguageCaptions> {};
 
-TEST_P(Languages, RelabelAllSevenFrames) {
+TEST_P(Languages, choosingALanguage_relabelsAllSevenFrames) {
     ASSERT_TRUE(form->setHighAlarm(80));
     ASSERT_TRUE(form->setLowAlarm(20));
     ASSERT_TRUE(form->setLanguageIndex(GetParam().index));
@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       u"SMS nummer 3"}},
                     LanguageCaptions{-1, kEnglish}));
 
-TEST_F(EditorRules, ChoosingALanguageWithTheArrowKeyRelabelsAtOnce) {
+TEST_F(EditorRules, choosingWithTheArrowKey_relabelsAtOnce) {
     SetFocus(editor.control(kCombo1));
     editor.keyboard().press(VK_DOWN);
     EXPECT_EQ(form->languageIndex(), 1);
@@ -198,7 +198,7 @@ TEST_F(EditorRules, ChoosingALanguageWithTheArrowKeyRelabelsAtOnce) {
     EXPECT_EQ(windowText(editor.control(kFrame0)), u"langue");
 }
 
-TEST_F(EditorRules, TypingInTheLanguageBoxClearsTheSelectionWithoutRelabelling) {
+TEST_F(EditorRules, typingInTheSelector_clearsTheSelectionWithoutRelabelling) {
     ASSERT_TRUE(form->setLanguageIndex(1));
     const auto french = editor.frameCaptions();
     const HWND field = orvane::platform::win32::comboEdit(editor.control(kCombo1));
@@ -232,7 +232,7 @@ struct Typing {
 
 class TypedCharacters : public EditorRules, public testing::WithParamInterface<Typing> {};
 
-TEST_P(TypedCharacters, PassTheFieldsFilter) {
+TEST_P(TypedCharacters, typeIntoAField_keepsOnlyWhatItsFilterAndLengthAllow) {
     const HWND field = editor.control(GetParam().field);
     SetFocus(field);
     editor.keyboard().type(GetParam().typed);
@@ -252,7 +252,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Typing{kText5, u"a\U0001F600b", u"ab", 1},
                     Typing{kText1_3, u"12345678901234567", u"1234567890123456", 0}));
 
-TEST_F(EditorRules, CtrlKeysOnlyBeepInAnSmsField) {
+TEST_F(EditorRules, ctrlKeysInAnSmsField_onlyBeep) {
     putOnClipboard(editor.handle(), u"999");
     const HWND field = editor.control(kText1_2);
     SetFocus(field);
@@ -273,7 +273,7 @@ struct Paste {
 
 class PastedText : public EditorRules, public testing::WithParamInterface<Paste> {};
 
-TEST_P(PastedText, PassesTheFieldsRuleAsAWholeByEveryRoute) {
+TEST_P(PastedText, pasteByEveryRoute_takesTheTextWholeOrRefusesItWithABeep) {
     putOnClipboard(editor.handle(), GetParam().text);
     const HWND field = editor.control(GetParam().field);
     SetFocus(field);
@@ -310,7 +310,7 @@ TEST_F(EditorRules, pasteWhileAnotherProgramHoldsTheClipboard_isRefusedWithABeep
     EXPECT_EQ(editor.shell.beeps, 2);
 }
 
-TEST_F(EditorRules, ProgramTextIsCutToTheFieldLengthWithoutABeep) {
+TEST_F(EditorRules, programSetText_isCutToTheFieldLengthWithoutABeep) {
     form->setJobDescription(std::u16string(70, u'j'));
     form->setSmsNumber(2, u"0123456789abcdefXYZ");
     EXPECT_EQ(windowText(editor.control(kText5)), std::u16string(64, u'j'));

@@ -24,7 +24,7 @@ struct FolderCase {
 
 class DataFolderButton : public testing::TestWithParam<FolderCase> {};
 
-TEST_P(DataFolderButton, OpensTheDataFolderOnlyWhereItIsAFolder) {
+TEST_P(DataFolderButton, click_opensTheDataFolderOnlyWhereItIsAFolder) {
     Win32Editor editor;
     const auto data = editor.folder().path() / "DATA";
     if (GetParam().data == DataEntry::Folder) {
@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(Entries, DataFolderButton,
                                          FolderCase{DataEntry::None, false},
                                          FolderCase{DataEntry::File, false}));
 
-TEST(ProductPageButton, OpensTheAddressAndBeepsWhenNothingStarted) {
+TEST(ProductPageButton, click_opensTheAddressAndBeepsWhenNothingStarts) {
     Win32Editor editor;
     editor.start();
     SendMessageW(editor.control(kCommand2), BM_CLICK, 0, 0);
@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ShellEntry{"missing", DataEntry::None, 0, false}),
     [](const testing::TestParamInfo<ShellEntry>& row) { return std::string(row.param.name); });
 
-TEST(Win32Shell, ReportsWhenNothingCouldBeOpened) {
+TEST(Win32Shell, openAMissingFolder_reportsThatNothingOpened) {
     orvane::platform::win32::Win32Toolkit toolkit;
     orvane::platform::win32::Win32Shell shell(toolkit);
     orvane::test::TemporaryFolder folder;

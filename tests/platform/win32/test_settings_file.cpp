@@ -51,7 +51,7 @@ class SettingsFile : public testing::Test {
     TemporaryFolder folder;
 };
 
-TEST_F(SettingsFile, LoadReadsEveryValueInTheCodePage) {
+TEST_F(SettingsFile, loadAFileInTheCodePage_readsEveryValue) {
     orvane::test::writeBytes(settings(),
                              "JOB=Caf\xe9 \x80 5\x99\r\nHIGH ALARM=80\r\nLOW ALARM=20\r\n"
                              "GSM1=+3161\r\nGSM2=\r\nGSM3=(0)6\r\nLANGUAGE=2\r\n");
@@ -66,7 +66,7 @@ TEST_F(SettingsFile, LoadReadsEveryValueInTheCodePage) {
     EXPECT_EQ(state.values(), expected);
 }
 
-TEST_F(SettingsFile, SaveWritesTheSevenLinesByteForByteAndLeavesNoOtherFile) {
+TEST_F(SettingsFile, saveOverAnOldFile_writesTheSevenLinesByteForByteAndLeavesNoOtherFile) {
     orvane::test::writeBytes(settings(), "JOB=old\r\n");
     SettingValues values;
     values.job = u"Pompe n°3 à Zürich, 5€";
@@ -86,7 +86,7 @@ TEST_F(SettingsFile, SaveWritesTheSevenLinesByteForByteAndLeavesNoOtherFile) {
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"SETTINGS.TXT"});
 }
 
-TEST_F(SettingsFile, SaveCreatesAMissingFile) {
+TEST_F(SettingsFile, saveWithoutAFile_createsIt) {
     const auto result = orvane::platform::replaceFile(settings().u16string(), "JOB=new\r\n");
     ASSERT_FALSE(result.failed());
     EXPECT_EQ(orvane::test::readBytes(settings()), "JOB=new\r\n");
@@ -178,7 +178,7 @@ TEST_F(SettingsFile, saveOverAHiddenFile_replacesItAndKeepsItHidden) {
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"SETTINGS.TXT"});
 }
 
-TEST_F(SettingsFile, AMissingFolderFailsWithTheSystemsReason) {
+TEST_F(SettingsFile, saveIntoAMissingFolder_failsWithAReasonAndCreatesNothing) {
     const auto missing = folder.path() / "no such folder" / "SETTINGS.TXT";
     const auto result = orvane::platform::replaceFile(missing.u16string(), "JOB=new\r\n");
     EXPECT_TRUE(result.failed());
@@ -186,7 +186,7 @@ TEST_F(SettingsFile, AMissingFolderFailsWithTheSystemsReason) {
     EXPECT_TRUE(folder.entries().empty());
 }
 
-TEST_F(SettingsFile, ATextTheCodePageCannotHoldIsNotSavedAndTheOldFileStays) {
+TEST_F(SettingsFile, saveATextTheCodePageCannotHold_failsAndKeepsTheOldFile) {
     orvane::test::writeBytes(settings(), "JOB=old\r\n");
     SettingValues values;
     values.job = u"Łódź";
@@ -196,7 +196,7 @@ TEST_F(SettingsFile, ATextTheCodePageCannotHoldIsNotSavedAndTheOldFileStays) {
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"SETTINGS.TXT"});
 }
 
-TEST_F(SettingsFile, ARegularFileIsReadWhole) {
+TEST_F(SettingsFile, openARegularFile_readsItWhole) {
     std::string bytes;
     for (int i = 0; i < 1000; ++i) {
         bytes += static_cast<char>(i % 251);
@@ -237,7 +237,7 @@ INSTANTIATE_TEST_SUITE_P(
         NotRead{"device_path", u"\\\\.\\NUL", false, true, FileProblem::NotRegularFile}),
     [](const testing::TestParamInfo<NotRead>& row) { return std::string(row.param.name); });
 
-TEST_F(SettingsFile, LoadLeavesTheStateAloneWhenTheFileIsAFolder) {
+TEST_F(SettingsFile, loadWhereTheFileIsAFolder_leavesTheStateAlone) {
     ASSERT_TRUE(std::filesystem::create_directory(settings()));
     SettingValues values;
     values.job = u"unchanged";
@@ -302,7 +302,7 @@ class CodePage : public testing::TestWithParam<Encoding> {
     void SetUp() override { ASSERT_EQ(GetACP(), 1252u); }
 };
 
-TEST_P(CodePage, EncodesOnlyWhatItHolds) {
+TEST_P(CodePage, encode_givesBytesOnlyForWhatItHolds) {
     EXPECT_EQ(orvane::platform::encodeCodePage(GetParam().text), GetParam().bytes);
     EXPECT_EQ(orvane::platform::codePageHolds(GetParam().text), GetParam().bytes.has_value());
 }
@@ -319,7 +319,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Encoding{"lone_surrogate", std::u16string_view(u"a\xD800", 2), std::nullopt}),
     [](const testing::TestParamInfo<Encoding>& row) { return std::string(row.param.name); });
 
-TEST(CodePageRoundTrip, EveryDefinedByteDecodesAndEncodesBack) {
+TEST(CodePageRoundTrip, decodeThenEncodeEveryDefinedByte_givesTheByteBack) {
     ASSERT_EQ(GetACP(), 1252u);
     EXPECT_EQ(orvane::platform::decodeCodePage("\x80\x99\xe9"), u"€™é");
     for (int byte = 0x20; byte <= 0xFF; ++byte) {
@@ -365,7 +365,7 @@ INSTANTIATE_TEST_SUITE_P(
         PathForms{"device", u"NUL", L"\\\\.\\NUL", u"\\\\.\\NUL"}),
     [](const testing::TestParamInfo<PathForms>& row) { return std::string(row.param.name); });
 
-TEST(SystemMessage, IsTheSystemsTextWithoutTheLineBreak) {
+TEST(SystemMessage, lookUpAnErrorCode_givesTheSystemsTextWithoutTheLineBreak) {
     const std::u16string message = orvane::platform::win32::systemMessage(ERROR_ACCESS_DENIED);
     ASSERT_FALSE(message.empty());
     EXPECT_NE(message.back(), u'\n');
@@ -374,7 +374,7 @@ TEST(SystemMessage, IsTheSystemsTextWithoutTheLineBreak) {
     EXPECT_EQ(orvane::platform::win32::systemMessage(0x2FFFFFFF), u"Error 805306367");
 }
 
-TEST(ProgramFolder, HoldsTheRunningProgram) {
+TEST(ProgramFolder, programFolder_holdsTheRunningProgram) {
     const std::optional<std::u16string> found = orvane::platform::win32::programFolder();
     ASSERT_TRUE(found.has_value());
     const std::filesystem::path folder(*found);

@@ -19,7 +19,7 @@ struct TabRound {
 
 class TabOrder : public testing::TestWithParam<TabRound> {};
 
-TEST_P(TabOrder, CyclesThroughTheControlsByTabIndex) {
+TEST_P(TabOrder, tabOrShiftTab_cyclesThroughTheControlsByTabIndex) {
     orvane::test::Win32Editor editor;
     editor.start();
     std::vector<ControlId> seen = {editor.focusedControl()};
@@ -38,7 +38,7 @@ const std::vector<ControlId> kBackward = {kCombo1, kCommand2, kText1_3,  kText1_
 INSTANTIATE_TEST_SUITE_P(Directions, TabOrder,
                          testing::Values(TabRound{false, kForward}, TabRound{true, kBackward}));
 
-TEST(TabOrderFields, TabbingIntoAFieldSelectsItsText) {
+TEST(TabOrderFields, tabIntoAField_selectsItsText) {
     orvane::test::Win32Editor editor;
     orvane::Form1& form = editor.start();
     form.setJobDescription(u"Pump");

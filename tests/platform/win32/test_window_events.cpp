@@ -63,7 +63,7 @@ class WindowEvents : public testing::Test {
     std::unique_ptr<orvane::platform::win32::Win32Window> window;
 };
 
-TEST_F(WindowEvents, SettersReportNothing) {
+TEST_F(WindowEvents, setFromTheProgram_reportsNothing) {
     window->setValue(kHScroll1, 40);
     window->setListIndex(kCombo1, 2);
     window->setListIndex(kCombo1, -1);
@@ -79,14 +79,14 @@ TEST_F(WindowEvents, SettersReportNothing) {
     EXPECT_EQ(window->text(kFrame3), u"caption");
 }
 
-TEST_F(WindowEvents, SettingTheComboTextKeepsTheSelection) {
+TEST_F(WindowEvents, setTheComboText_keepsTheSelection) {
     window->setListIndex(kCombo1, 1);
     window->setText(kCombo1, u"Deutsch");
     EXPECT_EQ(window->listIndex(kCombo1), 1);
     EXPECT_EQ(window->text(kCombo1), u"Deutsch");
 }
 
-TEST_F(WindowEvents, AThumbDragReportsScrollsThenOneChange) {
+TEST_F(WindowEvents, thumbDrag_reportsScrollsThenOneChange) {
     window->setValue(kHScroll2, 50);
     scrollRequest(kHScroll2, SB_THUMBTRACK, 52);
     scrollRequest(kHScroll2, SB_THUMBTRACK, 52);
@@ -97,7 +97,7 @@ TEST_F(WindowEvents, AThumbDragReportsScrollsThenOneChange) {
     EXPECT_EQ(window->value(kHScroll2), 55);
 }
 
-TEST_F(WindowEvents, ArrowsTroughAndKeysReportChangesOnlyForNewValues) {
+TEST_F(WindowEvents, arrowsTroughAndKeys_reportAChangeOnlyForANewValue) {
     scrollRequest(kHScroll1, SB_LINELEFT);  // already at 0
     scrollRequest(kHScroll1, SB_LINERIGHT);
     scrollRequest(kHScroll1, SB_PAGERIGHT);
@@ -107,7 +107,7 @@ TEST_F(WindowEvents, ArrowsTroughAndKeysReportChangesOnlyForNewValues) {
     EXPECT_EQ(window->value(kHScroll1), 100);
 }
 
-TEST_F(WindowEvents, ChoosingAnEntryClicksAndTypingReportsNothing) {
+TEST_F(WindowEvents, chooseAnEntryThenType_reportsOneClickAndNothingForTheTyping) {
     SetFocus(window->control(kCombo1));
     orvane::test::Keyboard keyboard(toolkit);
     keyboard.press(VK_DOWN);
@@ -120,7 +120,7 @@ TEST_F(WindowEvents, ChoosingAnEntryClicksAndTypingReportsNothing) {
     EXPECT_EQ(window->text(kCombo1), u"?");
 }
 
-TEST_F(WindowEvents, TextBoxesPassKeystrokesAndInsertions) {
+TEST_F(WindowEvents, typeAndPasteInATextBox_reportsKeystrokesAndInsertions) {
     ASSERT_TRUE(OpenClipboard(window->handle()));
     EmptyClipboard();
     CloseClipboard();
@@ -131,14 +131,14 @@ TEST_F(WindowEvents, TextBoxesPassKeystrokesAndInsertions) {
     EXPECT_EQ(events.log, (Log{"keyPress 9 97", "insert 9 1", "keyPress 9 22"}));
 }
 
-TEST_F(WindowEvents, ButtonsClickByMouseMessageAndByEnter) {
+TEST_F(WindowEvents, clickMessageOrEnterOnAButton_reportsAClick) {
     SendMessageW(window->control(kCommand2), BM_CLICK, 0, 0);
     SetFocus(window->control(kCommand1));
     orvane::test::Keyboard(toolkit).press(VK_RETURN);
     EXPECT_EQ(events.log, (Log{"click 2", "click 3"}));
 }
 
-TEST_F(WindowEvents, EveryWayOfClosingAsksFirstAndYesToStayKeepsTheWindow) {
+TEST_F(WindowEvents, closeInEveryWay_asksFirstAndKeepsTheWindowWhenTheProgramStays) {
     events.stayOpen = true;
     SendMessageW(window->handle(), WM_CLOSE, 0, 0);
     SendMessageW(window->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -147,7 +147,7 @@ TEST_F(WindowEvents, EveryWayOfClosingAsksFirstAndYesToStayKeepsTheWindow) {
     EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(WindowEvents, AgreeingToCloseDestroysTheWindowAndEndsTheLoop) {
+TEST_F(WindowEvents, closeWithTheProgramsAgreement_destroysTheWindowAndEndsTheLoop) {
     const HWND handle = window->handle();
     PostMessageW(handle, WM_CLOSE, 0, 0);
     EXPECT_EQ(toolkit.run(), 0);  // returns once the window is gone
@@ -160,7 +160,7 @@ TEST_F(WindowEvents, AgreeingToCloseDestroysTheWindowAndEndsTheLoop) {
     EXPECT_EQ(events.log, Log{"queryUnload"});
 }
 
-TEST_F(WindowEvents, TheSessionMayEndOnceTheProgramAgrees) {
+TEST_F(WindowEvents, endSessionWithTheProgramsAgreement_isAllowedAndDestroysTheWindow) {
     const HWND handle = window->handle();
     EXPECT_EQ(SendMessageW(handle, WM_QUERYENDSESSION, 0, 0), TRUE);
     EXPECT_FALSE(IsWindow(handle));

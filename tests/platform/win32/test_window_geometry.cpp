@@ -41,7 +41,7 @@ class WindowGeometry : public testing::Test {
     int dpi = 0;
 };
 
-TEST_F(WindowGeometry, ClientAreaIs450By361WithOnlyACloseButtonAndTheWindowMenu) {
+TEST_F(WindowGeometry, window_hasA450By361ClientAreaWithOnlyACloseButtonAndTheWindowMenu) {
     RECT client{};
     GetClientRect(editor.handle(), &client);
     EXPECT_EQ(client.right, 450);
@@ -56,7 +56,7 @@ TEST_F(WindowGeometry, ClientAreaIs450By361WithOnlyACloseButtonAndTheWindowMenu)
     EXPECT_NE(SendMessageW(editor.handle(), WM_GETICON, ICON_SMALL, 0), 0);
 }
 
-TEST_F(WindowGeometry, WindowStandsInTheMiddleOfTheScreen) {
+TEST_F(WindowGeometry, startUp_centresWindowOnScreen) {
     RECT frame{};
     GetWindowRect(editor.handle(), &frame);
     MONITORINFO monitor{};
@@ -74,7 +74,7 @@ struct Placement {
 
 class ControlPlacement : public WindowGeometry, public testing::WithParamInterface<Placement> {};
 
-TEST_P(ControlPlacement, StandsAtItsDesignPixels) {
+TEST_P(ControlPlacement, control_standsAtItsDesignPixels) {
     const RECT rect = rectInClient(editor.handle(), editor.control(GetParam().control));
     const RECT expected = GetParam().pixels;
     EXPECT_EQ(rect.left, expected.left);
@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         Placement{kFrame5, {8, 296, 217, 353}}, Placement{kText1_2, {24, 320, 201, 341}},
         Placement{kFrame6, {232, 296, 441, 353}}, Placement{kText1_3, {248, 320, 425, 341}}));
 
-TEST_F(WindowGeometry, ControlsAreStackedFrontToBackAsDesigned) {
+TEST_F(WindowGeometry, controls_stackFrontToBackInDesignOrder) {
     std::vector<ControlId> frontToBack;
     for (HWND child = GetWindow(editor.handle(), GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
@@ -114,7 +114,7 @@ TEST_F(WindowGeometry, ControlsAreStackedFrontToBackAsDesigned) {
     EXPECT_EQ(frontToBack, expected);
 }
 
-TEST_F(WindowGeometry, ControlsOverFramesAreWhatThePointerFinds) {
+TEST_F(WindowGeometry, pointAtAControlOverItsFrame_findsTheControl) {
     for (const ControlId id : {kCombo1, kHScroll1, kHScroll2, kText5, kText1_2}) {
         const RECT rect = rectInClient(editor.handle(), editor.control(id));
         const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
@@ -125,7 +125,7 @@ TEST_F(WindowGeometry, ControlsOverFramesAreWhatThePointerFinds) {
 }
 
 // Scroll bars show no text and keep no font.
-TEST_F(WindowGeometry, EveryControlWithTextUsesVerdana8Point25) {
+TEST_F(WindowGeometry, everyControlWithText_usesVerdana8Point25) {
     for (int id = 0; id < kControlCount; ++id) {
         if (id == kHScroll1 || id == kHScroll2) {
             EXPECT_EQ(SendMessageW(editor.control(id), WM_GETFONT, 0, 0), 0);
@@ -144,7 +144,7 @@ TEST_F(WindowGeometry, EveryControlWithTextUsesVerdana8Point25) {
     }
 }
 
-TEST_F(WindowGeometry, FieldsHaveTheirLengthLimitsAndTheBarsTheirRange) {
+TEST_F(WindowGeometry, fields_haveTheirLengthLimitsAndTheBarsTheirRange) {
     EXPECT_EQ(SendMessageW(editor.control(kText5), EM_GETLIMITTEXT, 0, 0), 64);
     for (int number = 1; number <= 3; ++number) {
         EXPECT_EQ(SendMessageW(editor.control(text1(number)), EM_GETLIMITTEXT, 0, 0), 16);
@@ -163,7 +163,7 @@ TEST_F(WindowGeometry, FieldsHaveTheirLengthLimitsAndTheBarsTheirRange) {
     EXPECT_EQ(comboStyle & 3, CBS_DROPDOWN);
 }
 
-TEST_F(WindowGeometry, ButtonsShowTheirPictureWithATransparentCornerAndCommand1HasATooltip) {
+TEST_F(WindowGeometry, buttons_showTheirPictureWithATransparentCornerAndCommand1ATooltip) {
     for (const ControlId id : {kCommand1, kCommand2}) {
         const HWND button = editor.control(id);
         EXPECT_TRUE(windowText(button).empty());
@@ -207,7 +207,7 @@ TEST_F(WindowGeometry, ButtonsShowTheirPictureWithATransparentCornerAndCommand1H
     EXPECT_STREQ(text.data(), L"SAVE FILE");
 }
 
-TEST_F(WindowGeometry, StartsInEnglishWithTheDesignValuesAndTheFocusInTheLanguageBox) {
+TEST_F(WindowGeometry, startUp_showsEnglishWithTheDesignValuesAndTheFocusInTheLanguageBox) {
     const HWND combo = editor.control(kCombo1);
     ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 4);
     const std::u16string_view entries[] = {u"English", u"Français", u"Deutsch", u"Nederlands"};
@@ -256,7 +256,7 @@ std::u16string accessibleName(HWND control) {
     return text;
 }
 
-TEST_F(WindowGeometry, ScreenReadersHearEachControlByItsFrameCaption) {
+TEST_F(WindowGeometry, screenReader_hearsEachControlByItsFrameCaption) {
     // Wine's annotation service takes no annotations: there the texts cannot be heard.
     orvane::platform::win32::AccessibilityAnnotations probe;
     if (!probe.annotate(editor.handle(), u"probe", u"probe")) {
