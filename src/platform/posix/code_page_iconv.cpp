@@ -12,7 +12,11 @@ namespace {
 
 // Linux has no 8-bit system code page; the settings file is Western European text there.
 constexpr const char* kCodePage = "WINDOWS-1252";
-constexpr const char* kUtf16 = std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
+constexpr bool kLittleEndian = std::endian::native == std::endian::little;
+// The code page's characters all lie within the first 65536, where UTF-16 is UCS-2, which the C
+// library converts without loading a module; UTF-8 text may hold characters beyond.
+constexpr const char* kUcs2 = kLittleEndian ? "UCS-2LE" : "UCS-2BE";
+constexpr const char* kUtf16 = kLittleEndian ? "UTF-16LE" : "UTF-16BE";
 constexpr char16_t kReplacement = u'\uFFFD';
 
 // One of the C library's converters, opened on first use and kept: opening one costs more than
@@ -57,12 +61,12 @@ class Converter {
 };
 
 Converter& codePageDecoder() {
-    static Converter converter(kUtf16, kCodePage);
+    static Converter converter(kUcs2, kCodePage);
     return converter;
 }
 
 Converter& codePageEncoder() {
-    static Converter converter(kCodePage, kUtf16);
+    static Converter converter(kCodePage, kUcs2);
     return converter;
 }
 
