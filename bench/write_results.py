@@ -52,16 +52,12 @@ def spread(data, program):
     return f"{middle:.1f} ({low:.1f}–{high:.1f}, {min(values):.1f}–{max(values):.1f})"
 
 
-def us(name, aggregate="median"):
-    return gbench[name][aggregate]
-
-
 def duration(value):
     return f"{value / 1000:.2f} ms" if value >= 1000 else f"{value:.1f} µs"
 
 
-def mib(kib, base=None):
-    return f"{kib / 1024:.1f} MiB" if base is None else f"{(kib - base) / 1024:+.1f} MiB"
+def mib(kib):
+    return f"{kib / 1024:.1f} MiB"
 
 
 def table(header, rows):
@@ -69,66 +65,61 @@ def table(header, rows):
     return "\n".join(lines + ["| " + " | ".join(row) + " |" for row in rows])
 
 
-def compare(data, program, base, field, label):
-    """A row's editor, baseline and editor-against-baseline cells, from start-up runs."""
-    value, against = median(data, program, field), median(data, base, field)
-    if field == "kib":
-        return [mib(value), f"{mib(against)}, {label}", mib(value, against)], value - against
-    return [f"{value:.1f} ms", f"{against:.1f} ms, {label}", f"{value / against:.3f}×"], \
-        value / against
+def startup_row(figure, data, base, label, field, target, meets, floor=True):
+    """A target on start-up runs: the editor against `base`, and the floor, the stock controls,
+    against the same."""
+    against = median(data, base, field)
+
+    def shown(value):
+        return mib(value) if field == "kib" else f"{value:.1f} ms"
+
+    def compared(program):
+        value = median(data, program, field)
+        if field == "kib":
+            return (value - against) / 1024, f"{(value - against) / 1024:+.1f} MiB"
+        return value / against, f"{value / against:.3f}×"
+
+    measure, editor = compared("editor")
+    return [figure, shown(median(data, "editor", field)), f"{shown(against)}, {label}", editor,
+            compared("controls")[1] if floor else "–", target, meets(measure)]
 
 
 def targets():
     rows = []
     for platform, where in PLATFORMS.items():
-        figure, data = f"Start-up to the first painted window, {where}", f"startup-{platform}"
-        for base, target, meets in (("text", "≤ 1.15×", lambda ratio: ratio <= 1.15),
-                                    ("controls", "below", lambda ratio: ratio < 1)):
-            cells, ratio = compare(data, "editor", base, "ms", NAMES[base])
-            rows.append([figure] + cells + [target, meets(ratio)])
-    for platform, where in PLATFORMS.items():
-        cells, more = compare(f"startup-{platform}", "editor", "text", "kib", NAMES["text"])
-        rows.append([f"Peak memory once painted, {where}"] + cells + ["≤ +1.5 MiB", more <= 1536])
-    cells, more = compare("mapped-xcb", "editor", "l3afpad", "kib", "l3afpad")
-    rows.append(["Peak memory once mapped, Xvfb + openbox (stretch)"] + cells +
-                ["≤ l3afpad", more <= 0])
-    step, plain = us("DragPosition/Editor"), us("DragPosition/Plain")
-    load, read = us("LoadSettings_TypicalFile"), us("ReadBytes_TypicalFile")
+        data = f"startup-{platform}"
+        figure = f"Start-up to the first painted window, {where}"
+        rows += [startup_row(figure, data, "text", NAMES["text"], "ms", "≤ 1.15×",
+                             lambda ratio: ratio <= 1.15),
+                 startup_row(figure, data, "controls", NAMES["controls"], "ms", "below",
+                             lambda ratio: ratio < 1, floor=False),
+                 startup_row(f"Peak memory once painted, {where}", data, "text", NAMES["text"],
+                             "kib", "≤ +1.5 MiB", lambda more: more <= 1.5)]
+    rows.append(startup_row("Peak memory once mapped, Xvfb + openbox (stretch)", "mapped-xcb",
+                            "l3afpad", "l3afpad", "kib", "≤ l3afpad", lambda more: more <= 0))
+    step, plain, same = (gbench[f"DragPosition/{kind}"]["median"]
+                         for kind in ("Editor", "Plain", "SameChange"))
+    load, read = (gbench[name]["median"]
+                  for name in ("LoadSettings_TypicalFile", "ReadBytes_TypicalFile"))
     rows += [["One step of a thumb drag, repainted", duration(step),
-              f"{duration(plain)}, plain scroll bar", f"{step / plain:.2f}×", "≤ 2×",
-              step <= 2 * plain],
-             ["One step of a thumb drag, repainted", duration(step), "–", "–", "< 200 µs",
+              f"{duration(plain)}, plain scroll bar", f"{step / plain:.2f}×",
+              f"{same / plain:.2f}×", "≤ 2×", step <= 2 * plain],
+             ["One step of a thumb drag, repainted", duration(step), "–", "–", "–", "< 200 µs",
               step < 200],
              ["Load a typical SETTINGS.TXT into the window", duration(load),
-              f"{duration(read)}, read its bytes only", f"+{duration(load - read)}", "< 50 µs",
-              load < 50]]
+              f"{duration(read)}, read its bytes only", f"+{duration(load - read)}", "–",
+              "< 50 µs", load < 50]]
     for platform, where in PLATFORMS.items():
+        data = f"hostile-{platform}"
+        typical = median(data, "typical")
         for kind, name in HOSTILE.items():
-            cells, ratio = compare(f"hostile-{platform}", kind, "typical", "ms",
-                                   "typical SETTINGS.TXT")
-            rows.append([f"Start-up to the first painted window beside {name}, {where}"] +
-                        cells + ["< 1 s", median(f"hostile-{platform}", kind) < 1000])
-    return table(["Figure", "Editor", "Baseline", "Editor against baseline", "Target", "Met"],
+            painted = median(data, kind)
+            rows.append([f"Start-up to the first painted window beside {name}, {where}",
+                         f"{painted:.1f} ms", f"{typical:.1f} ms, typical SETTINGS.TXT",
+                         f"{painted / typical:.2f}×", "–", "< 1 s", painted < 1000])
+    return table(["Figure", "Editor", "Baseline", "Editor against baseline",
+                  "Floor: stock controls against baseline", "Target", "Met"],
                  [row[:-1] + ["**yes**" if row[-1] else "**no**"] for row in rows])
-
-
-def floors():
-    rows = []
-    for platform, where in PLATFORMS.items():
-        data = f"startup-{platform}"
-        rows.append([f"Start-up to the first painted window, {where}"] +
-                    compare(data, "controls", "text", "ms", NAMES["text"])[0] + ["≤ 1.15×"])
-        rows.append([f"Peak memory once painted, {where}"] +
-                    compare(data, "controls", "text", "kib", NAMES["text"])[0] + ["≤ +1.5 MiB"])
-    rows.append(["Peak memory once mapped, Xvfb + openbox"] +
-                compare("mapped-xcb", "controls", "l3afpad", "kib", "l3afpad")[0] +
-                ["≤ l3afpad"])
-    same, plain = us("DragPosition/SameChange"), us("DragPosition/Plain")
-    rows.append(["One step of a thumb drag, repainted, making the editor's change",
-                 duration(same), f"{duration(plain)}, plain scroll bar", f"{same / plain:.2f}×",
-                 "≤ 2×"])
-    return table(["Figure", "Stock controls", "Baseline", "Stock controls against baseline",
-                  "The editor's target"], rows)
 
 
 def detail():
@@ -136,12 +127,12 @@ def detail():
              mib(median(f"startup-{platform}", program, "kib"))]
             for platform, where in PLATFORMS.items() for program, name in NAMES.items()]
     editor = median("mapped-xcb", "editor")
-    versions = {name: " " + run("dpkg-query", "-W", "-f=${Version}", name)
-                for name in ("l3afpad", "featherpad")}
-    rows += [["Xvfb + openbox, window mapped", NAMES.get(program, program) +
-              versions.get(program, ""), spread("mapped-xcb", program) +
-              f", {median('mapped-xcb', program) / editor:.2f}× the editor",
-              mib(median("mapped-xcb", program, "kib"))] for program in startup["mapped-xcb"]]
+    for program in startup["mapped-xcb"]:
+        version = run("dpkg-query", "-W", "-f=${Version}", program)
+        name = NAMES.get(program) or f"{program} {version}"
+        rows.append(["Xvfb + openbox, window mapped", name, spread("mapped-xcb", program) +
+                     f", {median('mapped-xcb', program) / editor:.2f}× the editor",
+                     mib(median("mapped-xcb", program, "kib"))])
     return table(["Platform", "Program", "Milliseconds: median (p25–p75, min–max)",
                   "Peak memory"], rows)
 
@@ -177,6 +168,11 @@ STARTUP_PARTS = [
     (1, "loading SETTINGS.TXT (`LoadSettings`)", "orvane::LoadSettings("),
     (1, "labelling and showing (`Form1::show`)", "orvane::Form1::show("),
     (0, "Event loop to the first paint (`QCoreApplication::exec`)", "QCoreApplication::exec(")]
+WORK = [("Load a typical SETTINGS.TXT (the two typical files in turn)", "Loads(", "loads"),
+        ("One step of a thumb drag, editor", "EditorDrag(", "steps"),
+        ("One step of a thumb drag, plain scroll bar", "PlainDrag(", "steps"),
+        ("One step of a thumb drag, stock controls making the editor's change", "SameChangeDrag(",
+         "steps")]
 
 
 def instructions():
@@ -186,18 +182,10 @@ def instructions():
             for program, name in NAMES.items()]
     rows += [["&nbsp;&nbsp;" * depth + part, f"{inclusive('editor', function) / 1e6:.1f} M"]
              for depth, part, function in STARTUP_PARTS]
-    work = json.loads((results / "callgrind-workloads.stdout").read_text())
-
-    def per(function, unit):
-        measured = inclusive("workloads", "(anonymous namespace)::measured" + function)
-        return f"{measured / work[unit] / 1000:.0f} k"
-
-    units = [[what, per(function, unit)] for what, function, unit in [
-        ("Load a typical SETTINGS.TXT (the two typical files in turn)", "Loads(", "loads"),
-        ("One step of a thumb drag, editor", "EditorDrag(", "steps"),
-        ("One step of a thumb drag, plain scroll bar", "PlainDrag(", "steps"),
-        ("One step of a thumb drag, stock controls making the editor's change",
-         "SameChangeDrag(", "steps")]]
+    done = json.loads((results / "callgrind-workloads.stdout").read_text())
+    counts = {unit: inclusive("workloads", "(anonymous namespace)::measured" + function) / done[key]
+              for unit, function, key in WORK}
+    work = [[unit, f"{count / 1000:.0f} k"] for unit, count in counts.items()]
     return f"""Steadier than wall time on a shared machine. Where the start-up goes, offscreen,
 counted by callgrind in one run of each probe (inclusive: a line includes those indented under
 it; the whole-run totals include the teardown after the first paint):
@@ -206,10 +194,10 @@ it; the whole-run totals include the teardown after the first paint):
 
 Fixed work on the window, offscreen (`bench_in_process --callgrind-workloads`), per unit:
 
-{table(["Work", "Instructions"], units)}"""
+{table(["Work", "Instructions"], work)}"""
 
 
-runs_of = {data: len(startup[data][next(iter(startup[data]))]["ms"]) for data in startup}
+runs_of = {data: len(next(iter(startup[data].values()))["ms"]) for data in startup}
 loadavg = "".join(f"\n  - {line}" for line in (results / "loadavg.txt").read_text().splitlines())
 cpu = next(line.split(":", 1)[1].strip() for line in open("/proc/cpuinfo")
            if line.startswith("model name"))
@@ -233,20 +221,15 @@ beside its baseline from the same run; nothing is copied from elsewhere.
 
 ## Targets
 
-Start-up and memory: medians of {runs_of['startup-offscreen']} runs per program \
-({runs_of['hostile-offscreen']} beside each SETTINGS.TXT, {runs_of['mapped-xcb']} for the mapped \
-window). In process: medians of 10 repetitions, wall time.
+Start-up and memory: medians of {runs_of['startup-offscreen']} runs per program
+({runs_of['hostile-offscreen']} beside each SETTINGS.TXT, {runs_of['mapped-xcb']} for the mapped
+window). In process: medians of 10 repetitions, wall time. The floor is what Qt alone takes
+against the same baseline: the editor's sixteen controls as stock widgets with no logic (for the
+drag, the same widgets making the change the editor shows: the high alarm's bar pushed along and
+both alarm frames retitled). A target below its floor can be met only by doing less than Qt's own
+widgets do.
 
 {targets()}
-
-## Floors
-
-What Qt alone takes: the editor's sixteen controls as stock widgets with no logic, against the
-same baselines (for the drag, the same widgets making the change the editor shows: the high
-alarm's bar pushed along and both alarm frames retitled). A target below its floor can be met
-only by doing less than Qt's own widgets do.
-
-{floors()}
 
 ## Start-up in detail
 
@@ -257,7 +240,7 @@ being mapped; and the memory peak (VmHWM) then.
 {detail()}
 
 In process, the standard deviations over the repetitions: \
-{', '.join(f"`{name}` {duration(us(name, 'stddev'))}" for name in sorted(gbench))}.
+{', '.join(f"`{name}` {duration(gbench[name]['stddev'])}" for name in sorted(gbench))}.
 
 ## Instruction counts
 
@@ -265,20 +248,20 @@ In process, the standard deviations over the repetitions: \
 
 ## Method
 
-- **Start-up** (`bench/startup`): 5 runs of each program to warm up, then the measured ones, the
-  programs taking turns. The driver reads the monotonic clock just before it forks a program;
-  the program reads it once its window's first paint has been drawn and flushed, prints it with
-  its memory peak and quits, so its teardown is not measured. The editor's probe is the
-  program's own start-up (`startDesktop`, `orvane::Main`) beside a typical seven-line
-  SETTINGS.TXT. The floors (`floor_window`) take the editor's own Qt set-up
-  (`src/platform/qt/look.h`: Windows style, DejaVu Sans for the missing Verdana) and show a window
-  of its size (450 × 361) and font (Verdana 8.25 pt) with one line of text, or with its sixteen
-  controls as stock Qt widgets with no handlers (7 QGroupBox, 4 QLineEdit, 2 QScrollBar, an
-  editable QComboBox, 2 QPushButton with 32 × 32 pictures), placed and named from its layout
-  table. The mapped window: openbox reparents a program's window (known by its `_NET_WM_PID`)
-  into a frame and maps the two; the time is when the frame's MapNotify reaches the driver, which
-  then reads VmHWM from `/proc/PID/status` and kills the program (the Qt programs paint after
-  that).
+- **Start-up** (`bench/startup`): 5 runs of each program to warm up (3 beside each SETTINGS.TXT
+  and for the mapped window), then the measured ones, the programs taking turns. The driver reads
+  the monotonic clock just before it forks a program; the program reads it once its window's
+  first paint has been drawn and flushed, prints it with its memory peak and quits, so its
+  teardown is not measured. The editor's probe is the program's own start-up (`startDesktop`,
+  `orvane::Main`) beside a typical seven-line SETTINGS.TXT. The floors (`floor_window`) take the
+  editor's own Qt set-up (`src/platform/qt/look.h`: Windows style, DejaVu Sans for the missing
+  Verdana) and show a window of its size (450 × 361) and font (Verdana 8.25 pt) with one line of
+  text, or with its sixteen controls as stock Qt widgets with no handlers (7 QGroupBox,
+  4 QLineEdit, 2 QScrollBar, an editable QComboBox, 2 QPushButton with 32 × 32 pictures), placed
+  and named from its layout table. The mapped window: openbox reparents a program's window (known
+  by its `_NET_WM_PID`) into a frame and maps the two; the time is when the frame's MapNotify
+  reaches the driver, which then reads VmHWM from `/proc/PID/status` and kills the program (the
+  Qt programs paint after that).
 - **Hostile SETTINGS.TXT files** (`make_settings_file`), each beside a probe of its own: a sparse
   10 GB file, 100 MB of lines that each change the language, a typical file to which a writer
   adds 64 KiB every millisecond during the whole part (so the typical file's figure there is the
