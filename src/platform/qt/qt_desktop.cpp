@@ -3,6 +3,7 @@
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_toolkit.h"
+#include "platform/qt/qt_translations.h"
 
 namespace orvane::platform {
 namespace {
@@ -11,6 +12,7 @@ class QtDesktop final : public Desktop {
   public:
     QtDesktop(int& argc, char** argv) : application_(argc, argv) {
         QApplication::setApplicationName(QStringLiteral("Orvane PM settings editor"));
+        qt::installQtTranslations();
     }
 
     Services services() override {
