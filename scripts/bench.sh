@@ -26,7 +26,9 @@ mkdir -p "$results"
 work=$(mktemp -d)
 xvfb_pid=""
 wm_pid=""
+writer_pid=""
 cleanup() {
+    [ -z "$writer_pid" ] || kill "$writer_pid" 2>/dev/null || true
     [ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null || true
     [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
@@ -55,8 +57,35 @@ stamped() {
         "empty=$floor empty --stamps" > "$results/startup-$1.jsonl" 2> "$results/startup-$1.log"
 }
 
+# Hostile SETTINGS.TXT files, each beside a probe of its own, with the typical file as the
+# baseline.
+hostile_kinds="sparse alternating growing fifo device"
+hostile_programs="typical=$program/editor_probe"
+for kind in $hostile_kinds; do
+    mkdir "$work/$kind"
+    cp $bin/editor_probe "$work/$kind/"
+    hostile_programs="$hostile_programs $kind=$work/$kind/editor_probe"
+done
+for kind in sparse alternating fifo device; do
+    $bin/hostile_settings_file $kind "$work/$kind/SETTINGS.TXT"
+done
+
+# hostile PLATFORM: start-up stamps of the editor beside each hostile file, taking turns, while
+# the growing file's writer runs.
+hostile() {
+    $bin/hostile_settings_file growing "$work/growing/SETTINGS.TXT" &
+    writer_pid=$!
+    QT_QPA_PLATFORM=$1 $bin/startup_driver 20 3 $hostile_programs \
+        > "$results/hostile-$1.jsonl" 2> "$results/hostile-$1.log"
+    kill "$writer_pid"
+    wait "$writer_pid" 2>/dev/null || true
+    writer_pid=""
+}
+
 part "Start-up, offscreen"
 stamped offscreen
+part "Start-up beside hostile SETTINGS.TXT files, offscreen"
+hostile offscreen
 
 part "Start-up, Xvfb with openbox"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3> "$work/display" 2> "$results/xvfb.log" &
@@ -68,6 +97,8 @@ openbox > "$results/openbox.log" 2>&1 &
 wm_pid=$!
 sleep 1
 stamped xcb
+part "Start-up beside hostile SETTINGS.TXT files, Xvfb with openbox"
+hostile xcb
 
 part "Start-up to the mapped window, with other editors, Xvfb with openbox"
 QT_QPA_PLATFORM=xcb $bin/startup_driver --until-mapped 30 3 "editor=$program/orvane-pm" \
@@ -85,7 +116,6 @@ gbench="--benchmark_repetitions=10 --benchmark_min_time=0.2 --benchmark_enable_r
         --benchmark_report_aggregates_only=true --benchmark_format=json"
 part "Settings file"
 $bin/bench_settings_file $gbench > "$results/settings.json" 2> "$results/settings.log"
-$bin/large_settings_file > "$results/large.json" 2> "$results/large.log"
 part "Dragging and typing"
 $bin/bench_interaction $gbench > "$results/interaction.json" \
     2> "$results/interaction.log"

@@ -3,13 +3,14 @@
 #   platform (the interfaces and what the backends share), core, settings and i18n, ui, app.
 # A folder may include its own files and those of the layers below it, never a sibling of its own
 # layer. The backends, platform/qt and platform/win32, include only the interfaces and themselves,
-# and only their own folder includes them.
+# and only their own folder includes them. platform/posix is the Linux backend's file access
+# without Qt: it includes only the interfaces and itself, and platform/qt may include it.
 set -eu
 cd "$(dirname "$0")/../src"
 
 rank() {
     case $1 in
-        platform/qt | platform/win32) echo backend ;;
+        platform/qt | platform/win32 | platform/posix) echo backend ;;
         platform) echo 0 ;;
         core) echo 1 ;;
         settings | i18n) echo 2 ;;
@@ -21,6 +22,7 @@ rank() {
 
 allowed() {  # allowed FROM TO
     [ "$1" = "$2" ] && return 0
+    [ "$1" = platform/qt ] && [ "$2" = platform/posix ] && return 0
     from=$(rank "$1")
     to=$(rank "$2")
     [ "$to" = backend ] && return 1

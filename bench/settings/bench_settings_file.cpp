@@ -46,19 +46,19 @@ void ReadBytes_TypicalFile(benchmark::State& state) {
     const std::u16string path = folder.filePath(kFileName).toStdU16String();
     std::vector<char> chunk(64 * 1024);
     for (auto _ : state) {
-        const auto reader = orvane::platform::openRegularFile(path);
-        while (reader->read(chunk) > 0) {
+        const auto opened = orvane::platform::openRegularFile(path);
+        while (opened.reader->read(chunk).size > 0) {
         }
     }
 }
 BENCHMARK(ReadBytes_TypicalFile)->Unit(benchmark::kMicrosecond);
 
-// The whole save: encoding, a new file beside the old one, flushed to disk (QSaveFile's commit
-// calls fdatasync), and put in place of the old one.
+// The whole save: encoding, a new file beside the old one with the old one's owner and mode,
+// flushed to disk (fsync), put in place of the old one, and the folder flushed (fsync).
 void SaveSettings_WithSync(benchmark::State& state) {
     EditorSession editor(kTypicalSettings);
     for (auto _ : state) {
-        if (!orvane::SaveSettings(editor.form(), editor.folder()).ok) {
+        if (orvane::SaveSettings(editor.form(), editor.folder()).failed()) {
             state.SkipWithError("the save failed");
             break;
         }
@@ -66,8 +66,9 @@ void SaveSettings_WithSync(benchmark::State& state) {
 }
 BENCHMARK(SaveSettings_WithSync)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// The bytes written the way the save writes them: to a new file beside the old one, its data
-// flushed to disk as QSaveFile flushes it (fdatasync) when `sync` is set, then renamed over it.
+// The bytes written the way the save writes them: to a new file beside the old one, renamed over
+// it; with `sync`, the file flushed to disk before the rename and the folder after it, as the save
+// does.
 bool replaceFile(const std::string& path, const std::string& bytes, bool sync) {
     const std::string temporary = path + ".new";
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -76,12 +77,20 @@ bool replaceFile(const std::string& path, const std::string& bytes, bool sync) {
     }
     const bool written =
         write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-    const bool synced = !sync || fdatasync(fd) == 0;
-    return close(fd) == 0 && written && synced && rename(temporary.c_str(), path.c_str()) == 0;
+    const bool synced = !sync || fsync(fd) == 0;
+    if (close(fd) != 0 || !written || !synced || rename(temporary.c_str(), path.c_str()) != 0) {
+        return false;
+    }
+    if (!sync) {
+        return true;
+    }
+    const int folder = open(path.substr(0, path.rfind('/')).c_str(), O_RDONLY | O_DIRECTORY);
+    const bool folderSynced = folder >= 0 && fsync(folder) == 0;
+    return folder >= 0 && close(folder) == 0 && folderSynced;
 }
 
-// The save without the flush to disk: QSaveFile always syncs, so the same steps (encoding, a new
-// file, renamed over the old one) are taken here without it.
+// The save without the flushes to disk: the save always syncs, so the same steps (encoding, a new
+// file, renamed over the old one) are taken here without them.
 void SaveSettings_WithoutSync(benchmark::State& state) {
     EditorSession editor(kTypicalSettings);
     const std::string path = editor.path(kFileName).toStdString();
@@ -96,7 +105,7 @@ void SaveSettings_WithoutSync(benchmark::State& state) {
 BENCHMARK(SaveSettings_WithoutSync)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // Baselines: the same bytes, already encoded, written to a new file and renamed, with and
-// without the flush.
+// without the flushes.
 void WriteBytes(benchmark::State& state, bool sync) {
     EditorSession editor(kTypicalSettings);
     const std::string path = editor.path(kFileName).toStdString();

@@ -28,9 +28,13 @@ std::unique_ptr<Form1> Main(const platform::Services& services) {
         window.addItem(form1::kCombo1, position, kLanguages[static_cast<std::size_t>(position)]);
     }
     form->setLanguageIndex(0);
-    LoadSettings(*form, services.programFolder);
+    const LoadReport loaded = LoadSettings(*form, services.programFolder);
+    form->rememberLoadedFile(loaded.file);
     form->refreshCaptions();
-    window.show();
+    form->show();
+    if (loaded.error.failed()) {
+        form->warnIncompleteLoad(loaded.error);
+    }
     return form;
 }
 

@@ -75,6 +75,10 @@ int CaptionTable::columnFor(int languageIndex) {
 
 void RefreshCaptions(const EditorState& state, CaptionTable& table, FrameCaptions& frames) {
     table.rebuild(state.highAlarm(), state.lowAlarm());
+    LabelFrames(state, table, frames);
+}
+
+void LabelFrames(const EditorState& state, const CaptionTable& table, FrameCaptions& frames) {
     const int column = CaptionTable::columnFor(state.languageIndex());
     for (int frame = 0; frame < FrameCaptions::kFrameCount; ++frame) {
         frames.setFrameCaption(frame, table.entry(column, frame));

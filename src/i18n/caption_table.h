@@ -45,4 +45,7 @@ class CaptionTable {
 // Rebuilds the table from the state's alarms and relabels the seven frames in the state's language.
 void RefreshCaptions(const EditorState& state, CaptionTable& table, FrameCaptions& frames);
 
+// Relabels the seven frames from the table as it stands, in the state's language.
+void LabelFrames(const EditorState& state, const CaptionTable& table, FrameCaptions& frames);
+
 }  // namespace orvane

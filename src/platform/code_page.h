@@ -15,4 +15,7 @@ std::optional<std::string> encodeCodePage(std::u16string_view text);
 
 bool codePageHolds(std::u16string_view text);
 
+// UTF-8 text, as files from other editors may hold; a malformed sequence gives U+FFFD.
+std::u16string decodeUtf8(std::string_view bytes);
+
 }  // namespace orvane::platform

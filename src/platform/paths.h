@@ -1,10 +1,14 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
 namespace orvane::platform {
 
+// Paths are UTF-16 text. On Windows that is the system's own form. On Linux a path is bytes: they
+// are kept as UTF-8, and every byte that is not part of valid UTF-8 is kept as the lone surrogate
+// U+DC80 to U+DCFF, so that any name the system gives round-trips byte for byte.
 #ifdef _WIN32
 inline constexpr char16_t kPathSeparator = u'\\';
 #else
@@ -20,6 +24,15 @@ inline std::u16string childPath(std::u16string_view folder, std::u16string_view 
     }
     path += name;
     return path;
+}
+
+// A path as the user is shown it: a byte kept as a lone surrogate shows as the replacement mark.
+inline std::u16string displayPath(std::u16string_view path) {
+    std::u16string shown(path);
+    std::replace_if(
+        shown.begin(), shown.end(), [](char16_t c) { return c >= 0xDC80 && c <= 0xDCFF; },
+        u'\uFFFD');
+    return shown;
 }
 
 }  // namespace orvane::platform

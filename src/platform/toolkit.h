@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/dialogs.h"
@@ -22,7 +23,7 @@ class Toolkit {
 // What the program needs from its surroundings; tests hand in their own.
 struct Services {
     Toolkit& toolkit;
-    std::u16string programFolder;
+    std::optional<std::u16string> programFolder;  // nothing when it could not be found
     Dialogs& dialogs;
     Shell& shell;
 };

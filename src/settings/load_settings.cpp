@@ -1,25 +1,83 @@
-#include <memory>
+#include <array>
 #include <optional>
 
+#include "platform/paths.h"
+#include "settings/bounded_reader.h"
 #include "settings/line_reader.h"
 #include "settings/setting_line.h"
 #include "settings/settings_file.h"
 
 namespace orvane {
+namespace {
 
-void ReadSettings(EditorState& state, platform::ByteReader& source) {
+// Opens the file and hands it to `read` through a BoundedReader; what was found there. `error`
+// says why the file was not read whole.
+template <typename Read>
+SettingsFileSnapshot readBounded(const std::u16string& path, platform::FileError& error,
+                                 Read read) {
+    const platform::OpenedFile file = platform::openRegularFile(path);
+    SettingsFileSnapshot snapshot{file.exists, file.size, 0};
+    if (!file.reader) {
+        error = file.error;
+        return snapshot;
+    }
+    BoundedReader bounded(*file.reader, kSettingsReadLimit);
+    error = read(bounded);
+    snapshot.digest = bounded.digest();
+    return snapshot;
+}
+
+platform::FileError readToTheEnd(platform::ByteReader& reader) {
+    std::array<char, 4096> buffer{};
+    while (true) {
+        const platform::ReadResult result = reader.read(buffer);
+        if (result.size == 0 || result.error.failed()) {
+            return result.error;
+        }
+    }
+}
+
+}  // namespace
+
+std::optional<std::u16string> settingsFilePath(const std::optional<std::u16string>& programFolder) {
+    if (!programFolder) {
+        return std::nullopt;
+    }
+    return platform::childPath(*programFolder, kSettingsFileName);
+}
+
+std::u16string shownSettingsFilePath(const std::optional<std::u16string>& programFolder) {
+    const std::optional<std::u16string> path = settingsFilePath(programFolder);
+    return path ? platform::displayPath(*path) : std::u16string(kSettingsFileName);
+}
+
+platform::FileError ReadSettings(EditorState& state, platform::ByteReader& source) {
     LineReader lines(source);
     while (const std::optional<TextLine> line = lines.next()) {
         ApplySettingLine(state, line->text, !line->cut);
     }
+    return lines.error();
 }
 
-void LoadSettings(EditorState& state, std::u16string_view programFolder) {
-    const std::unique_ptr<platform::ByteReader> file =
-        platform::openRegularFile(settingsFilePath(programFolder));
-    if (file) {
-        ReadSettings(state, *file);
+LoadReport LoadSettings(EditorState& state, const std::optional<std::u16string>& programFolder) {
+    const std::optional<std::u16string> path = settingsFilePath(programFolder);
+    if (!path) {
+        return {};  // saving says why there is no file
     }
+    LoadReport report;
+    report.file = readBounded(*path, report.error, [&state](platform::ByteReader& reader) {
+        return ReadSettings(state, reader);
+    });
+    return report;
+}
+
+SettingsFileSnapshot SnapshotSettingsFile(const std::optional<std::u16string>& programFolder) {
+    const std::optional<std::u16string> path = settingsFilePath(programFolder);
+    if (!path) {
+        return {};
+    }
+    platform::FileError ignored;
+    return readBounded(*path, ignored, readToTheEnd);
 }
 
 }  // namespace orvane

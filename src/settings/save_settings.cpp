@@ -57,12 +57,17 @@ EncodedSettings EncodeSettings(const EditorState& state) {
     return file;
 }
 
-platform::ReplaceResult SaveSettings(const EditorState& state, std::u16string_view programFolder) {
+platform::FileError SaveSettings(const EditorState& state,
+                                 const std::optional<std::u16string>& programFolder) {
+    const std::optional<std::u16string> path = settingsFilePath(programFolder);
+    if (!path) {
+        return {platform::FileProblem::NoProgramFolder, {}};
+    }
     const EncodedSettings file = EncodeSettings(state);
     if (!file.problem.empty()) {
-        return {false, file.problem};
+        return platform::describedError(file.problem);
     }
-    return platform::replaceFile(settingsFilePath(programFolder), file.bytes);
+    return platform::replaceFile(*path, file.bytes);
 }
 
 }  // namespace orvane

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/code_page.h"
 #include "settings/number.h"
 #include "settings/setting_keys.h"
 
@@ -59,7 +60,10 @@ void ApplySettingLine(EditorState& state, std::u16string_view line, bool wholeLi
             continue;
         }
         if (!isNumberSetting(key.setting)) {
-            applyText(state, key.setting, value);
+            // A text from a file in another encoding may hold what this file's code page cannot.
+            if (platform::codePageHolds(value)) {
+                applyText(state, key.setting, value);
+            }
         } else if (wholeLine) {
             if (const std::optional<std::int16_t> number = ToInt16(value)) {
                 applyNumber(state, key.setting, *number);

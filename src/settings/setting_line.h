@@ -11,10 +11,10 @@ namespace orvane {
 // without regard to case; otherwise the empty text. `key` includes its "=", e.g. u"JOB=".
 std::u16string GetSettingValue(std::u16string_view line, std::u16string_view key);
 
-// Sets the value a line of SETTINGS.TXT holds. Empty values, numbers that do not convert and
-// values the editor refuses are skipped, leaving that value as it was. `wholeLine` is false for
-// a line that was cut for being too long: its texts are still whole enough for their fields, but
-// a number on it is not read.
+// Sets the value a line of SETTINGS.TXT holds. Empty values, numbers that do not convert, texts
+// with a character the file's code page cannot hold and values the editor refuses are skipped,
+// leaving that value as it was. `wholeLine` is false for a line that was cut for being too long:
+// its texts are still whole enough for their fields, but a number on it is not read.
 void ApplySettingLine(EditorState& state, std::u16string_view line, bool wholeLine = true);
 
 }  // namespace orvane

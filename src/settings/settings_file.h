@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/editor_state.h"
-#include "platform/paths.h"
 #include "platform/text_file.h"
 
 namespace orvane {
@@ -12,16 +14,41 @@ namespace orvane {
 // SETTINGS.TXT in the program's folder: seven lines "KEY=value" in the settings file's code page.
 inline constexpr std::u16string_view kSettingsFileName = u"SETTINGS.TXT";
 
-inline std::u16string settingsFilePath(std::u16string_view programFolder) {
-    return platform::childPath(programFolder, kSettingsFileName);
-}
+// The most of SETTINGS.TXT that is read: thousands of times a whole settings file, yet little
+// enough to read and apply at once, so that the window comes quickly whatever the file holds.
+inline constexpr std::size_t kSettingsReadLimit = std::size_t{256} * 1024;
 
-// Applies every line of SETTINGS.TXT in order. A missing or unreadable file, or anything that is
-// not a regular file, leaves the state as it is; loading never fails.
-void LoadSettings(EditorState& state, std::u16string_view programFolder);
+// Nothing when the program's folder is not known: then there is no file to read or write.
+std::optional<std::u16string> settingsFilePath(const std::optional<std::u16string>& programFolder);
 
-// Applies every line of a settings file's bytes in order.
-void ReadSettings(EditorState& state, platform::ByteReader& source);
+// The file's path as the user is shown it, or its name alone when the folder is not known.
+std::u16string shownSettingsFilePath(const std::optional<std::u16string>& programFolder);
+
+// What was found at SETTINGS.TXT, so that a change by another program can be noticed later.
+struct SettingsFileSnapshot {
+    bool exists = false;
+    std::uint64_t size = 0;
+    std::uint64_t digest = 0;  // of the bytes read, at most kSettingsReadLimit
+
+    bool operator==(const SettingsFileSnapshot&) const = default;
+};
+
+struct LoadReport {
+    SettingsFileSnapshot file;
+    // Why the file was not read whole; no problem when it was, or when there is none.
+    platform::FileError error;
+};
+
+// Applies every line of SETTINGS.TXT in order. A file that cannot be read whole (a read error, a
+// file larger than kSettingsReadLimit, an entry that is no regular file) is applied up to the
+// last whole line read, and the report says why the rest was not.
+LoadReport LoadSettings(EditorState& state, const std::optional<std::u16string>& programFolder);
+
+// Applies every whole line of a settings file's bytes in order; the error of a read that failed.
+platform::FileError ReadSettings(EditorState& state, platform::ByteReader& source);
+
+// SETTINGS.TXT as it is now, found the way LoadSettings finds it.
+SettingsFileSnapshot SnapshotSettingsFile(const std::optional<std::u16string>& programFolder);
 
 struct EncodedSettings {
     std::string bytes;       // the whole file, when `problem` is empty
@@ -32,7 +59,8 @@ struct EncodedSettings {
 EncodedSettings EncodeSettings(const EditorState& state);
 
 // Writes SETTINGS.TXT in one step: on any failure, including a text the file cannot hold, the
-// previous file stays as it was and the reason is returned for the user.
-platform::ReplaceResult SaveSettings(const EditorState& state, std::u16string_view programFolder);
+// previous file stays as it was and the error says why.
+platform::FileError SaveSettings(const EditorState& state,
+                                 const std::optional<std::u16string>& programFolder);
 
 }  // namespace orvane

@@ -1,7 +1,7 @@
 // The closing prompt: whatever closes the window, the user is asked in the window's language
 // whether to save first.
 
-#include "i18n/save_failure.h"
+#include "i18n/file_messages.h"
 #include "settings/settings_file.h"
 #include "ui/form1.h"
 
@@ -20,14 +20,30 @@ bool Form1::Form_QueryUnload() {
         case platform::Answer::Cancel:
             return true;
     }
-    const platform::ReplaceResult saved = SaveSettings(*this, services_.programFolder);
-    if (saved.ok) {
+    // Another program's change to the file is replaced only when the user says so.
+    if (SnapshotSettingsFile(services_.programFolder) != loadedFile_ &&
+        !services_.dialogs.confirm(changedOnDiskQuestion(column), title)) {
+        return true;
+    }
+    const platform::FileError error = SaveSettings(*this, services_.programFolder);
+    if (!error.failed()) {
         return false;
     }
     // The window stays open with its values, so the user can mend the cause and close again.
-    const std::u16string path = settingsFilePath(services_.programFolder);
-    services_.dialogs.warn(saveFailureMessage(column, path, saved.reason), title);
+    services_.dialogs.warn(
+        saveFailureMessage(column, shownSettingsFilePath(services_.programFolder), error), title);
     return true;
+}
+
+void Form1::rememberLoadedFile(const SettingsFileSnapshot& file) {
+    loadedFile_ = file;
+}
+
+void Form1::warnIncompleteLoad(const platform::FileError& error) {
+    const int column = CaptionTable::columnFor(languageIndex());
+    services_.dialogs.warn(
+        partialReadMessage(column, shownSettingsFilePath(services_.programFolder), error),
+        captions_.entry(column, CaptionTable::kExitTitleSlot));
 }
 
 }  // namespace orvane

@@ -19,9 +19,26 @@ void Form1::Form_Load() {
     CenterForm(*window_);
 }
 
+// While the window is hidden, at start-up, only the table is rebuilt: a settings file may change
+// the alarms and the language thousands of times, and nobody sees the frames before show() labels
+// them from the last table.
 void Form1::refreshCaptions() {
+    if (!window_->isVisible()) {
+        captions_.rebuild(highAlarm(), lowAlarm());
+        labelsPending_ = true;
+        return;
+    }
     RefreshCaptions(*this, captions_, *this);
     describeControls();
+}
+
+void Form1::show() {
+    if (labelsPending_) {
+        labelsPending_ = false;
+        LabelFrames(*this, captions_, *this);
+        describeControls();
+    }
+    window_->show();
 }
 
 void Form1::setFrameCaption(int frame, std::u16string_view caption) {

@@ -6,6 +6,7 @@
 #include "core/editor_state.h"
 #include "i18n/caption_table.h"
 #include "platform/toolkit.h"
+#include "settings/settings_file.h"
 
 namespace orvane {
 
@@ -21,6 +22,14 @@ class Form1 final : public EditorState, private FrameCaptions, private platform:
 
     platform::Window& window() { return *window_; }
     void refreshCaptions();
+    // Shows the window, labelled from the caption table.
+    void show();
+
+    // What start-up found at SETTINGS.TXT: a save first asks before it replaces a file that
+    // another program has changed since.
+    void rememberLoadedFile(const SettingsFileSnapshot& file);
+    // Tells the user, over the shown window, that SETTINGS.TXT was not read whole and why.
+    void warnIncompleteLoad(const platform::FileError& error);
 
     // EditorState
     std::u16string jobDescription() const override;
@@ -67,6 +76,8 @@ class Form1 final : public EditorState, private FrameCaptions, private platform:
 
     platform::Services services_;
     CaptionTable captions_;
+    SettingsFileSnapshot loadedFile_;
+    bool labelsPending_ = false;  // the frames do not show the table yet
     std::unique_ptr<platform::Window> window_;
 };
 

@@ -10,7 +10,11 @@ namespace orvane {
 // The DATA folder beside the program, or the program's own folder where there is none. Only a
 // folder counts: opening a file of that name could start a program.
 void Form1::Command1_Click() {
-    const std::u16string& programFolder = services_.programFolder;
+    if (!services_.programFolder) {
+        services_.shell.beep();
+        return;
+    }
+    const std::u16string& programFolder = *services_.programFolder;
     const std::u16string dataFolder = platform::childPath(programFolder, u"DATA");
     const bool hasDataFolder = services_.shell.isDirectory(dataFolder);
     if (!services_.shell.openFolder(hasDataFolder ? dataFolder : programFolder)) {

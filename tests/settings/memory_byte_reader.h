@@ -16,11 +16,11 @@ class MemoryByteReader final : public platform::ByteReader {
     MemoryByteReader(std::string_view bytes, std::size_t pieceSize)
         : bytes_(bytes), pieceSize_(std::max<std::size_t>(pieceSize, 1)) {}
 
-    std::size_t read(std::span<char> buffer) override {
+    platform::ReadResult read(std::span<char> buffer) override {
         const std::size_t count = std::min({buffer.size(), pieceSize_, bytes_.size()});
         std::copy_n(bytes_.begin(), count, buffer.begin());
         bytes_.remove_prefix(count);
-        return count;
+        return {count, {}};
     }
 
   private:

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "fake_editor_state.h"
+#include "platform/text_file.h"
 
 namespace orvane::testing {
 
@@ -49,4 +50,17 @@ inline QStringList entriesOf(const QString& folder) {
 
 }  // namespace orvane::testing
 
+namespace orvane::platform {
+
+// Lets QCOMPARE show both sides of a mismatch.
+inline char* toString(const FileError& error) {
+    const QString text = QStringLiteral("problem %1, reason \"%2\"")
+                             .arg(static_cast<int>(error.problem))
+                             .arg(orvane::testing::toQString(error.reason));
+    return qstrdup(text.toUtf8().constData());
+}
+
+}  // namespace orvane::platform
+
 Q_DECLARE_METATYPE(orvane::testing::SettingValues)
+Q_DECLARE_METATYPE(orvane::platform::FileError)

@@ -1,6 +1,6 @@
-#include <sys/resource.h>
+// A SETTINGS.TXT far larger than the editor reads: only its beginning is applied, and the load
+// says so. How quickly the window comes for such files is measured in bench/, not here.
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,72 +11,32 @@
 using orvane::testing::FakeEditorState;
 using orvane::testing::untouchedValues;
 
-namespace {
-
-constexpr qint64 kFileBytes = 100'000'000;
-constexpr qint64 kWriteBytes = 64 * 1024;
-// Generous bounds, so that a slow or busy machine does not fail the test.
-constexpr qint64 kTimeLimitMs = 5000;
-constexpr long kMemoryGrowthLimitKiB = 4 * 1024;
-
-long peakResidentKiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;  // KiB on Linux
-}
-
-// "JOB=" and one line of kFileBytes letters, then a short line, written piece by piece so that
-// making the file does not raise the memory peak itself.
-bool writeLongLineFile(const QString& path, const QByteArray& letters) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write("JOB=") != 4) {
-        return false;
-    }
-    QByteArray piece;
-    while (piece.size() < kWriteBytes) {
-        piece += letters;
-    }
-    piece.truncate(kWriteBytes - kWriteBytes % letters.size());
-    for (qint64 written = 0; written < kFileBytes; written += piece.size()) {
-        if (file.write(piece) != piece.size()) {
-            return false;
-        }
-    }
-    return file.write("\r\nHIGH ALARM=77\r\n") == 17;
-}
-
-}  // namespace
-
 class TestLargeSettingsFile : public QObject {
     Q_OBJECT
 
   private slots:
-    void loadAFileWithOneHugeLine_cutsItInBoundedMemoryAndTime();
+    void loadAFileBeyondTheReadLimit_appliesOnlyTheWholeLinesBeforeIt();
 };
 
-void TestLargeSettingsFile::loadAFileWithOneHugeLine_cutsItInBoundedMemoryAndTime() {
+void TestLargeSettingsFile::loadAFileBeyondTheReadLimit_appliesOnlyTheWholeLinesBeforeIt() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    const QByteArray letters = "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    QVERIFY(writeLongLineFile(folder.filePath("SETTINGS.TXT"), letters));
-    QVERIFY(QFileInfo(folder.filePath("SETTINGS.TXT")).size() > kFileBytes);
+    QFile file(folder.filePath("SETTINGS.TXT"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.write("LOW ALARM=33\r\nHIGH ALARM=7") == 26);
+    // 10 GB without taking the disk space: the rest reads as zero bytes, all on the second line.
+    QVERIFY(file.resize(qint64{10} << 30));
+    file.close();
 
     FakeEditorState state(untouchedValues());
-    const long peakBefore = peakResidentKiB();
-    QElapsedTimer timer;
-    timer.start();
-    orvane::LoadSettings(state, folder.path().toStdU16String());
-    const qint64 elapsedMs = timer.elapsed();
-    const long growthKiB = peakResidentKiB() - peakBefore;
-    qInfo("Loading a %lld-byte file took %lld ms; peak memory grew by %ld KiB (from %ld KiB).",
-          static_cast<long long>(QFileInfo(folder.filePath("SETTINGS.TXT")).size()),
-          static_cast<long long>(elapsedMs), growthKiB, peakBefore);
+    const orvane::LoadReport report = orvane::LoadSettings(state, folder.path().toStdU16String());
 
-    const QString expectedJob = QString::fromLatin1(letters + letters).left(64);
-    QCOMPARE(orvane::testing::toQString(state.values().job), expectedJob);
-    QCOMPARE(state.values().highAlarm, 77);
-    QVERIFY2(elapsedMs < kTimeLimitMs, qPrintable(QString::number(elapsedMs)));
-    QVERIFY2(growthKiB < kMemoryGrowthLimitKiB, qPrintable(QString::number(growthKiB)));
+    QCOMPARE(report.error.problem, orvane::platform::FileProblem::TooLarge);
+    QVERIFY(report.file.exists);
+    QCOMPARE(report.file.size, std::uint64_t{10} << 30);
+    QCOMPARE(state.values().lowAlarm, 33);
+    QCOMPARE(state.values().highAlarm, untouchedValues().highAlarm);
+    QCOMPARE(state.values().job, untouchedValues().job);
 }
 
 QTEST_GUILESS_MAIN(TestLargeSettingsFile)

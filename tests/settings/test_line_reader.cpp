@@ -38,8 +38,8 @@ QList<bool> noneCut(qsizetype count) {
     return QList<bool>(count, false);
 }
 
-const QByteArray kMaxLine(LineReader::kMaxLineBytes, 'm');
-const QString kMaxLineText(LineReader::kMaxLineBytes, 'm');
+const QByteArray kMaxLine(LineReader::kMaxLineUnits, 'm');
+const QString kMaxLineText(LineReader::kMaxLineUnits, 'm');
 
 }  // namespace
 
@@ -91,7 +91,7 @@ void TestLineReader::readBytesInPiecesOfAnySize_splitsAtEachLineEndAndCutsLongLi
         << QList<bool>{true, false};
     QTest::newRow("short line after long one")
         << QByteArray(3 * LineReader::kChunkBytes, 'l') + "\r\nGSM1=1\r\n"
-        << QStringList{QString(LineReader::kMaxLineBytes, 'l'), "GSM1=1"}
+        << QStringList{QString(LineReader::kMaxLineUnits, 'l'), "GSM1=1"}
         << QList<bool>{true, false};
 }
 
@@ -129,8 +129,8 @@ void TestLineReader::readFileWithACrLfAcrossAChunkEdge_endsTheLineOnce() {
     QVERIFY(orvane::testing::writeBytes(path, bytes));
 
     const auto file = orvane::platform::openRegularFile(path.toStdU16String());
-    QVERIFY(file);
-    const ReadLines read = readAll(*file);
+    QVERIFY(file.reader);
+    const ReadLines read = readAll(*file.reader);
     QCOMPARE(read.texts.size(), fillerLines + 2);
     QCOMPARE(read.texts.at(fillerLines), QString(padding, 'x'));
     QCOMPARE(read.texts.last(), "GSM1=after");

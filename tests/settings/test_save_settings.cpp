@@ -14,7 +14,8 @@
 #include "settings_test_support.h"
 
 using orvane::SaveSettings;
-using orvane::platform::ReplaceResult;
+using orvane::platform::FileError;
+using orvane::platform::FileProblem;
 using orvane::testing::entriesOf;
 using orvane::testing::FakeEditorState;
 using orvane::testing::readBytes;
@@ -96,6 +97,7 @@ mode_t currentUmask() {
 }  // namespace
 
 Q_DECLARE_METATYPE(Failure)
+Q_DECLARE_METATYPE(FileProblem)
 
 class TestSaveSettings : public QObject {
     Q_OBJECT
@@ -153,34 +155,40 @@ void TestSaveSettings::save_writesExactlyTheSevenLinesAndNoOtherFile() {
     const FakeEditorState state(values);
     QCOMPARE(state.values(), values);
 
-    const ReplaceResult created = SaveSettings(state, folder.path().toStdU16String());
-    QVERIFY2(created.ok, qPrintable(toQString(created.reason)));
+    const FileError created = SaveSettings(state, folder.path().toStdU16String());
+    QVERIFY2(!created.failed(), qPrintable(toQString(created.reason)));
     QCOMPARE(readBytes(path), expected);
 
     // Over a longer file nothing of the old one may remain.
     QVERIFY(writeBytes(path, kOldBytes));
-    const ReplaceResult replaced = SaveSettings(state, folder.path().toStdU16String());
-    QVERIFY2(replaced.ok, qPrintable(toQString(replaced.reason)));
+    const FileError replaced = SaveSettings(state, folder.path().toStdU16String());
+    QVERIFY2(!replaced.failed(), qPrintable(toQString(replaced.reason)));
     QCOMPARE(readBytes(path), expected);
     QCOMPARE(entriesOf(folder.path()), QStringList{"SETTINGS.TXT"});
 }
 
 void TestSaveSettings::saveThatFails_givesAReasonAndKeepsTheOldFile_data() {
     QTest::addColumn<Failure>("failure");
-    QTest::addColumn<QString>("reasonNames");  // what the reason must name, if anything
+    QTest::addColumn<FileProblem>("problem");
+    QTest::addColumn<QString>("reasonNames");  // what a described reason must name, if anything
 
-    QTest::newRow("SETTINGS.TXT is a folder") << Failure::SettingsIsFolder << "";
-    QTest::newRow("program folder missing") << Failure::MissingFolder << "";
-    QTest::newRow("disk full") << Failure::FileSizeLimit << "";
-    QTest::newRow("read-only folder") << Failure::ReadOnlyFolder << "";
-    QTest::newRow("job outside the code page") << Failure::JobOutsideCodePage << "job description";
+    QTest::newRow("SETTINGS.TXT is a folder")
+        << Failure::SettingsIsFolder << FileProblem::NotRegularFile << "";
+    QTest::newRow("program folder missing")
+        << Failure::MissingFolder << FileProblem::Described << "";
+    QTest::newRow("disk full") << Failure::FileSizeLimit << FileProblem::Described << "";
+    QTest::newRow("read-only folder") << Failure::ReadOnlyFolder << FileProblem::Described << "";
+    QTest::newRow("job outside the code page")
+        << Failure::JobOutsideCodePage << FileProblem::Described << "job description";
     QTest::newRow("SMS number outside the code page")
-        << Failure::SmsOutsideCodePage << "SMS number 3";
-    QTest::newRow("line break in a text") << Failure::LineBreakInText << "job description";
+        << Failure::SmsOutsideCodePage << FileProblem::Described << "SMS number 3";
+    QTest::newRow("line break in a text")
+        << Failure::LineBreakInText << FileProblem::Described << "job description";
 }
 
 void TestSaveSettings::saveThatFails_givesAReasonAndKeepsTheOldFile() {
     QFETCH(Failure, failure);
+    QFETCH(FileProblem, problem);
     QFETCH(QString, reasonNames);
     if (failure == Failure::ReadOnlyFolder && geteuid() == 0) {
         QSKIP("root writes into read-only folders");
@@ -212,7 +220,7 @@ void TestSaveSettings::saveThatFails_givesAReasonAndKeepsTheOldFile() {
     const QStringList rootBefore = entriesOf(root.path());
     const QStringList programBefore = entriesOf(program);
 
-    ReplaceResult result;
+    FileError result;
     if (failure == Failure::FileSizeLimit) {
         const FileSizeLimit limit;
         QVERIFY(limit.ok());
@@ -225,10 +233,11 @@ void TestSaveSettings::saveThatFails_givesAReasonAndKeepsTheOldFile() {
         result = SaveSettings(state, program.toStdU16String());
     }
 
-    QVERIFY(!result.ok);
+    QCOMPARE(result.problem, problem);
     const QString reason = toQString(result.reason);
     qInfo("Reason given: %s", qPrintable(reason));
-    QVERIFY(!reason.trimmed().isEmpty());
+    // The program's own reasons are told from the problem; only the system's come as words.
+    QCOMPARE(reason.trimmed().isEmpty(), problem != FileProblem::Described);
     QVERIFY2(reason.contains(reasonNames), qPrintable(reason));
     QCOMPARE(entriesOf(root.path()), rootBefore);
     QCOMPARE(entriesOf(program), programBefore);
@@ -258,9 +267,9 @@ void TestSaveSettings::saveOverAFile_keepsItsPermissions() {
     QVERIFY(writeBytes(path, kOldBytes));
     QCOMPARE(chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(mode)), 0);
 
-    const ReplaceResult result =
+    const FileError result =
         SaveSettings(FakeEditorState(kTypical), folder.path().toStdU16String());
-    QVERIFY2(result.ok, qPrintable(toQString(result.reason)));
+    QVERIFY2(!result.failed(), qPrintable(toQString(result.reason)));
     QCOMPARE(readBytes(path), kTypicalBytes);
     QCOMPARE(modeOf(path), static_cast<mode_t>(mode));
 }
@@ -268,9 +277,9 @@ void TestSaveSettings::saveOverAFile_keepsItsPermissions() {
 void TestSaveSettings::saveANewFile_givesItTheUsualPermissions() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    const ReplaceResult result =
+    const FileError result =
         SaveSettings(FakeEditorState(kTypical), folder.path().toStdU16String());
-    QVERIFY2(result.ok, qPrintable(toQString(result.reason)));
+    QVERIFY2(!result.failed(), qPrintable(toQString(result.reason)));
     QCOMPARE(modeOf(folder.filePath("SETTINGS.TXT")), static_cast<mode_t>(0666 & ~currentUmask()));
 }
 

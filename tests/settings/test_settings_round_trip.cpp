@@ -91,8 +91,8 @@ void TestSettingsRoundTrip::saveThenLoadRandomSettings_givesBackWhatWasSaved() {
     int emptyTexts = 0;
     for (int round = 0; round < 500; ++round) {
         const FakeEditorState saved(settings.next());
-        const orvane::platform::ReplaceResult result = orvane::SaveSettings(saved, program);
-        QVERIFY2(result.ok, qPrintable(toQString(result.reason)));
+        const orvane::platform::FileError result = orvane::SaveSettings(saved, program);
+        QVERIFY2(!result.failed(), qPrintable(toQString(result.reason)));
 
         FakeEditorState loaded(untouchedValues());
         orvane::LoadSettings(loaded, program);

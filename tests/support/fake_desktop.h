@@ -20,7 +20,9 @@ class ScriptedDialogs final : public platform::Dialogs {
     };
 
     std::deque<platform::Answer> answers;  // Cancel when empty
+    std::deque<bool> confirmations;        // No when empty
     std::vector<Shown> questions;
+    std::vector<Shown> confirmQuestions;
     std::vector<Shown> warnings;
 
     platform::Answer ask(std::u16string_view text, std::u16string_view title) override {
@@ -31,6 +33,16 @@ class ScriptedDialogs final : public platform::Dialogs {
         const platform::Answer answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+
+    bool confirm(std::u16string_view text, std::u16string_view title) override {
+        confirmQuestions.push_back({std::u16string(text), std::u16string(title)});
+        if (confirmations.empty()) {
+            return false;
+        }
+        const bool yes = confirmations.front();
+        confirmations.pop_front();
+        return yes;
     }
 
     void warn(std::u16string_view text, std::u16string_view title) override {

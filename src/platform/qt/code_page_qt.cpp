@@ -66,4 +66,8 @@ bool codePageHolds(std::u16string_view text) {
     return encodeCodePage(text).has_value();
 }
 
+std::u16string decodeUtf8(std::string_view bytes) {
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toStdU16String();
+}
+
 }  // namespace orvane::platform

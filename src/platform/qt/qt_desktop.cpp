@@ -1,26 +1,35 @@
 #include <QApplication>
+#include <array>
+#include <string>
 
+#include "platform/posix/program_folder.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_toolkit.h"
 #include "platform/qt/qt_translations.h"
+#include "platform/qt/start_guard.h"
 
 namespace orvane::platform {
 namespace {
 
 class QtDesktop final : public Desktop {
   public:
-    QtDesktop(int& argc, char** argv) : application_(argc, argv) {
+    explicit QtDesktop(char* programName)
+        : arguments_{programName, nullptr}, application_(argumentCount_, arguments_.data()) {
+        guard_.started();
         QApplication::setApplicationName(QStringLiteral("Orvane PM settings editor"));
         qt::installQtTranslations();
     }
 
-    Services services() override {
-        return {toolkit_, QCoreApplication::applicationDirPath().toStdU16String(), dialogs_,
-                shell_};
-    }
+    Services services() override { return {toolkit_, posix::programFolder(), dialogs_, shell_}; }
 
   private:
+    qt::StartGuard guard_;  // first: it watches the application being made
+    // The program takes no arguments, and none of Qt's own (-platform, -stylesheet, -reverse...)
+    // may change how it starts: the application gets the program's name only. Qt keeps pointers
+    // to these for the application's lifetime.
+    int argumentCount_ = 1;
+    std::array<char*, 2> arguments_;
     QApplication application_;
     qt::QtToolkit toolkit_;
     qt::QtDialogs dialogs_;
@@ -30,7 +39,9 @@ class QtDesktop final : public Desktop {
 }  // namespace
 
 std::unique_ptr<Desktop> startDesktop(int& argc, char** argv) {
-    return std::make_unique<QtDesktop>(argc, argv);
+    static std::string fallbackName = "orvane-pm";  // for a start with no arguments at all
+    return std::make_unique<QtDesktop>(argc > 0 && argv[0] != nullptr ? argv[0]
+                                                                      : fallbackName.data());
 }
 
 }  // namespace orvane::platform

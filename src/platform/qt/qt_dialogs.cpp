@@ -23,6 +23,14 @@ Answer QtDialogs::ask(std::u16string_view text, std::u16string_view title) {
     }
 }
 
+bool QtDialogs::confirm(std::u16string_view text, std::u16string_view title) {
+    QMessageBox box(QMessageBox::Warning, toQString(title), toQString(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void QtDialogs::warn(std::u16string_view text, std::u16string_view title) {
     QMessageBox box(QMessageBox::Warning, toQString(title), toQString(text), QMessageBox::Ok,
                     QApplication::activeWindow());

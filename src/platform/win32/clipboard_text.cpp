@@ -1,18 +1,34 @@
 #include "platform/win32/clipboard_text.h"
 
 namespace orvane::platform::win32 {
+namespace {
 
-std::u16string clipboardText(HWND owner) {
-    std::u16string text;
+std::optional<std::u16string> textOfOpenClipboard() {
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT)) {
+        return std::u16string();
+    }
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (data == nullptr) {
+        return std::nullopt;
+    }
+    const auto* characters = static_cast<const char16_t*>(GlobalLock(data));
+    if (characters == nullptr) {
+        return std::nullopt;
+    }
+    // Another program's text need not end in a null character: no more than the block is read.
+    const std::u16string_view block(characters, GlobalSize(data) / sizeof(char16_t));
+    std::u16string text(block.substr(0, block.find(u'\0')));
+    GlobalUnlock(data);
+    return text;
+}
+
+}  // namespace
+
+std::optional<std::u16string> clipboardText(HWND owner) {
     if (!OpenClipboard(owner)) {
-        return text;
+        return std::nullopt;
     }
-    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
-        if (const auto* characters = static_cast<const char16_t*>(GlobalLock(data))) {
-            text = characters;
-            GlobalUnlock(data);
-        }
-    }
+    std::optional<std::u16string> text = textOfOpenClipboard();
     CloseClipboard();
     return text;
 }

@@ -54,4 +54,15 @@ bool codePageHolds(std::u16string_view text) {
     return encodeCodePage(text).has_value();
 }
 
+std::u16string decodeUtf8(std::string_view bytes) {
+    if (bytes.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(bytes.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, text.data(), length);
+    return {text.begin(), text.end()};
+}
+
 }  // namespace orvane::platform

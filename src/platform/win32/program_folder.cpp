@@ -5,14 +5,14 @@
 
 namespace orvane::platform::win32 {
 
-std::u16string programFolder() {
+std::optional<std::u16string> programFolder() {
     // Paths may be longer than MAX_PATH; the buffer grows until the whole path fits.
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
             GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) {
-            return {};
+            return std::nullopt;
         }
         if (length < path.size()) {
             path.resize(length);
@@ -20,7 +20,11 @@ std::u16string programFolder() {
         }
         path.resize(path.size() * 2);
     }
-    return parentFolder(std::u16string(path.begin(), path.end()));
+    std::u16string folder = parentFolder(std::u16string(path.begin(), path.end()));
+    if (folder.empty()) {
+        return std::nullopt;
+    }
+    return folder;
 }
 
 }  // namespace orvane::platform::win32

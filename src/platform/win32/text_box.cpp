@@ -6,6 +6,7 @@
 #include <imm.h>
 
 #include "platform/win32/clipboard_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace orvane::platform::win32 {
 namespace {
@@ -50,14 +51,12 @@ LRESULT TextBoxInput::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_IME_CHAR:
             return character(message, static_cast<char16_t>(wParam), lParam, false);
         case WM_PASTE:
-            if (!acceptsPaste()) {
-                return 0;
-            }
-            break;
+            paste();
+            return 0;
         case WM_KEYDOWN:
             // Shift+Insert pastes inside the control without a WM_PASTE message.
-            if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0 &&
-                !acceptsPaste()) {
+            if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0) {
+                paste();
                 return 0;
             }
             break;
@@ -104,9 +103,19 @@ LRESULT TextBoxInput::character(UINT message, char16_t unit, LPARAM lParam, bool
     return DefSubclassProc(box_, message, unit, lParam);
 }
 
-bool TextBoxInput::acceptsPaste() {
-    const std::u16string text = clipboardText(box_);
-    return text.empty() || events_.acceptInsertion(id_, text);
+// The clipboard is read once and exactly the text the field's rule took goes in, so that nothing
+// put there in between slips past the rule. A clipboard that cannot be read refuses the paste.
+void TextBoxInput::paste() {
+    const std::optional<std::u16string> text = clipboardText(box_);
+    if (!text) {
+        events_.insertionRefused(id_);
+        return;
+    }
+    if (text->empty() || !events_.acceptInsertion(id_, *text)) {
+        return;
+    }
+    const std::wstring wide = toWide(*text);
+    SendMessageW(box_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 bool TextBoxInput::acceptsComposition(LPARAM /*lParam*/) {

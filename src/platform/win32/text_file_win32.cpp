@@ -1,179 +1,82 @@
 #include <algorithm>
-#include <array>
 
 #include "platform/text_file.h"
-#include "platform/win32/path_parts.h"
+#include "platform/win32/file_calls.h"
+#include "platform/win32/long_path.h"
 #include "platform/win32/system_message.h"
-#include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 
 namespace orvane::platform {
 namespace {
 
-using win32::toWide;
+FileError failure(DWORD error) {
+    return describedError(win32::systemMessage(error));
+}
 
 class FileReader final : public ByteReader {
   public:
     explicit FileReader(HANDLE file) : file_(file) {}
-    ~FileReader() override { CloseHandle(file_); }
+    ~FileReader() override { CloseHandle(file_); }  // nothing was written, so nothing to lose
     FileReader(const FileReader&) = delete;
     FileReader& operator=(const FileReader&) = delete;
 
-    std::size_t read(std::span<char> buffer) override {
+    ReadResult read(std::span<char> buffer) override {
         constexpr std::size_t kMostAtOnce = 1 << 20;
         DWORD got = 0;
         const auto wanted = static_cast<DWORD>(std::min(buffer.size(), kMostAtOnce));
-        if (!ReadFile(file_, buffer.data(), wanted, &got, nullptr)) {
-            return 0;
+        if (!win32::fileCalls().readFile(file_, buffer.data(), wanted, &got, nullptr)) {
+            return {0, failure(GetLastError())};
         }
-        return got;
+        return {got, {}};
     }
 
   private:
     HANDLE file_;
 };
 
-// A file that is deleted when it goes out of scope, unless it was kept.
-class TemporaryFile {
-  public:
-    explicit TemporaryFile(std::wstring path) : path_(std::move(path)) {}
-    ~TemporaryFile() {
-        if (!kept_) {
-            DeleteFileW(path_.c_str());
-        }
+// Why an entry that did not open is not read; nothing at all when there is no entry of that name.
+OpenedFile notOpened(const std::wstring& name, DWORD error) {
+    OpenedFile opened;
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES &&
+        (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)) {
+        return opened;
     }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-    const wchar_t* path() const { return path_.c_str(); }
-    void keep() { kept_ = true; }
-
-  private:
-    std::wstring path_;
-    bool kept_ = false;
-};
-
-// A new, empty file with a unique name in `folder`; the system's error code when none was made.
-DWORD createUniqueFile(const std::wstring& folder, std::wstring& path) {
-    std::array<wchar_t, MAX_PATH> name{};
-    if (GetTempFileNameW(folder.c_str(), L"ors", 0, name.data()) == 0) {
-        return GetLastError();
-    }
-    path = name.data();
-    return ERROR_SUCCESS;
-}
-
-DWORD writeAndFlush(const wchar_t* path, std::string_view bytes) {
-    const HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return GetLastError();
-    }
-    DWORD error = ERROR_SUCCESS;
-    while (!bytes.empty() && error == ERROR_SUCCESS) {
-        constexpr std::size_t kMostAtOnce = 1 << 20;
-        DWORD written = 0;
-        const auto chunk = static_cast<DWORD>(std::min(bytes.size(), kMostAtOnce));
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) {
-            error = GetLastError();
-        } else if (written == 0) {
-            error = ERROR_WRITE_FAULT;
-        }
-        bytes.remove_prefix(written);
-    }
-    if (error == ERROR_SUCCESS && !FlushFileBuffers(file)) {
-        error = GetLastError();
-    }
-    if (!CloseHandle(file) && error == ERROR_SUCCESS) {
-        error = GetLastError();
-    }
-    return error;
-}
-
-// ReplaceFileW keeps the old file's attributes and security. Without a backup name it may leave
-// neither file in place when the last step fails, so the old file is first moved aside and moved
-// back if the new one could not take its place.
-DWORD replaceExisting(const std::wstring& folder, const std::wstring& target,
-                      const wchar_t* replacement) {
-    std::wstring backupPath;
-    if (const DWORD error = createUniqueFile(folder, backupPath); error != ERROR_SUCCESS) {
-        return error;
-    }
-    TemporaryFile backup(backupPath);
-    DeleteFileW(backup.path());  // only its unique name is wanted
-    if (ReplaceFileW(target.c_str(), replacement, backup.path(), 0, nullptr, nullptr)) {
-        return ERROR_SUCCESS;
-    }
-    const DWORD error = GetLastError();
-    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 &&
-        !MoveFileExW(backup.path(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        backup.keep();  // the old contents live on under the backup name rather than not at all
-    }
-    return error;
-}
-
-DWORD putInPlace(const std::wstring& folder, const std::wstring& target,
-                 const wchar_t* replacement) {
-    const DWORD attributes = GetFileAttributesW(target.c_str());
-    const bool existingFile =
-        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-    if (existingFile) {
-        return replaceExisting(folder, target, replacement);
-    }
-    // Nothing to keep; a folder of that name makes the move fail and stays as it is.
-    if (!MoveFileExW(replacement, target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return GetLastError();
-    }
-    return ERROR_SUCCESS;
-}
-
-ReplaceResult failure(DWORD error) {
-    return {false, win32::systemMessage(error)};
+    opened.exists = true;
+    // Without FILE_FLAG_BACKUP_SEMANTICS a folder, or a link to one, does not open at all.
+    const bool folder =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    opened.error = folder ? FileError{FileProblem::NotRegularFile, {}} : failure(error);
+    return opened;
 }
 
 }  // namespace
 
-std::unique_ptr<ByteReader> openRegularFile(std::u16string_view path) {
-    const std::wstring name = toWide(path);
-    // Without FILE_FLAG_BACKUP_SEMANTICS a folder does not open at all.
+OpenedFile openRegularFile(std::u16string_view path) {
+    const std::wstring name = win32::longPath(path);
     const HANDLE file = CreateFileW(
         name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        return nullptr;
+        return notOpened(name, GetLastError());
     }
     auto reader = std::make_unique<FileReader>(file);
+    OpenedFile opened;
+    opened.exists = true;
     // Devices (NUL, CON, COM1...) and pipes are no disk files: reading them could block or never
     // end.
-    BY_HANDLE_FILE_INFORMATION information{};
-    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &information) ||
-        (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return nullptr;
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        opened.error = {FileProblem::NotRegularFile, {}};
+        return opened;
     }
-    return reader;
-}
-
-ReplaceResult replaceFile(std::u16string_view path, std::string_view bytes) {
-    const std::wstring target = toWide(path);
-    std::wstring folder = toWide(win32::parentFolder(path));
-    if (folder.empty()) {
-        folder = L".";
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file, &size)) {
+        opened.error = failure(GetLastError());
+        return opened;
     }
-    std::wstring temporaryPath;
-    if (const DWORD error = createUniqueFile(folder, temporaryPath); error != ERROR_SUCCESS) {
-        return failure(error);
-    }
-    TemporaryFile temporary(temporaryPath);
-    if (const DWORD error = writeAndFlush(temporary.path(), bytes); error != ERROR_SUCCESS) {
-        return failure(error);
-    }
-    if (const DWORD error = putInPlace(folder, target, temporary.path()); error != ERROR_SUCCESS) {
-        return failure(error);
-    }
-    temporary.keep();
-    return {true, {}};
+    opened.size = static_cast<std::uint64_t>(size.QuadPart);
+    opened.reader = std::move(reader);
+    return opened;
 }
 
 }  // namespace orvane::platform

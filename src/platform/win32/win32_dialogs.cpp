@@ -20,6 +20,14 @@ Answer Win32Dialogs::ask(std::u16string_view text, std::u16string_view title) {
     }
 }
 
+// A Yes/No box has no Cancel button, so Esc and its close box do nothing: the user answers.
+bool Win32Dialogs::confirm(std::u16string_view text, std::u16string_view title) {
+    const std::wstring message = toWide(text);
+    const std::wstring caption = toWide(title);
+    return MessageBoxW(toolkit_.ownerWindow(), message.c_str(), caption.c_str(),
+                       MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
 void Win32Dialogs::warn(std::u16string_view text, std::u16string_view title) {
     const std::wstring message = toWide(text);
     const std::wstring caption = toWide(title);

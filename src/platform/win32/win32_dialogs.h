@@ -11,6 +11,7 @@ class Win32Dialogs final : public Dialogs {
   public:
     explicit Win32Dialogs(const Win32Toolkit& toolkit) : toolkit_(toolkit) {}
     Answer ask(std::u16string_view text, std::u16string_view title) override;
+    bool confirm(std::u16string_view text, std::u16string_view title) override;
     void warn(std::u16string_view text, std::u16string_view title) override;
 
   private:

@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include "platform/win32/long_path.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_toolkit.h"
 
@@ -14,9 +15,9 @@ void Win32Shell::beep() {
 }
 
 bool Win32Shell::isDirectory(std::u16string_view path) {
-    const std::wstring name = toWide(path);
-    const DWORD attributes = GetFileAttributesW(name.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    const DWORD attributes = GetFileAttributesW(longPath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+           (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
 }
 
 bool Win32Shell::openFolder(std::u16string_view path) {

@@ -12,6 +12,7 @@ class Win32Shell final : public Shell {
   public:
     explicit Win32Shell(const Win32Toolkit& toolkit) : toolkit_(toolkit) {}
     void beep() override;
+    // Only a folder the user can see counts: a hidden or system folder does not.
     bool isDirectory(std::u16string_view path) override;
     bool openFolder(std::u16string_view path) override;
     bool openAddress(std::u16string_view address) override;

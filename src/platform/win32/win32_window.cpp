@@ -29,13 +29,15 @@ HINSTANCE instance() {
     return GetModuleHandleW(nullptr);
 }
 
+// In the Western character set, as the window was designed: with the default set, a system in
+// another language may map the face to a font of that language's, with other widths.
 HFONT createDesignFont(const FontDesign& font, int dpiY) {
     constexpr int kHundredthsPerPoint = 100;
     constexpr int kHundredthsPerInch = 7200;
     const int hundredths = static_cast<int>(std::lround(font.pointSize * kHundredthsPerPoint));
     const std::wstring family = toWide(font.family);
     return CreateFontW(-MulDiv(hundredths, dpiY, kHundredthsPerInch), 0, 0, 0, font.weight, FALSE,
-                       FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, family.c_str());
 }
 

@@ -1,10 +1,14 @@
 // Whole sessions on the real window: start from a settings file, edit by keyboard, close, answer
-// the question, and compare the file byte for byte.
+// the question, and compare the file byte for byte; a file another program changed meanwhile, and
+// a program folder longer than MAX_PATH.
 
 #include <gtest/gtest.h>
 
 #include "platform/win32/windows_api.h"
 
+#include "i18n/file_messages.h"
+#include "platform/win32/win32_dialogs.h"
+#include "support/box_robot.h"
 #include "support/win32_editor.h"
 #include "ui/form1_design.h"
 
@@ -90,6 +94,7 @@ class CloseAgainWhileAsking final : public orvane::platform::Dialogs {
         SendMessageW(window, WM_CLOSE, 0, 0);
         return Answer::No;
     }
+    bool confirm(std::u16string_view, std::u16string_view) override { return false; }
     void warn(std::u16string_view, std::u16string_view) override {}
 };
 
@@ -111,19 +116,18 @@ TEST(ClosingSession, failedSave_isShownAndKeepsTheWindowOpen) {
     // A folder where the file should be: nothing can be written in its place.
     ASSERT_TRUE(std::filesystem::create_directory(editor.settingsPath()));
     orvane::Form1& form = editor.start();
+    ASSERT_EQ(editor.dialogs.warnings.size(), 1u);  // what was not read at start-up
     ASSERT_TRUE(form.setLanguageIndex(1));
     ASSERT_TRUE(form.setHighAlarm(66));
     editor.dialogs.answers = {Answer::Yes, Answer::No};
 
     SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(editor.isOpen());
-    ASSERT_EQ(editor.dialogs.warnings.size(), 1u);
-    const std::u16string& warning = editor.dialogs.warnings[0].text;
-    const std::u16string expectedStart = u"Les paramètres n'ont pas pu être enregistrés.\n\n" +
-                                         editor.settingsPath().u16string() + u"\n";
-    EXPECT_EQ(warning.substr(0, expectedStart.size()), expectedStart);
-    EXPECT_GT(warning.size(), expectedStart.size());  // the system's reason follows
-    EXPECT_EQ(editor.dialogs.warnings[0].title, u"Quitter éditeur de paramètres");
+    ASSERT_EQ(editor.dialogs.warnings.size(), 2u);
+    EXPECT_EQ(editor.dialogs.warnings[1].text,
+              orvane::saveFailureMessage(1, editor.settingsPath().u16string(),
+                                         {orvane::platform::FileProblem::NotRegularFile, {}}));
+    EXPECT_EQ(editor.dialogs.warnings[1].title, u"Quitter éditeur de paramètres");
     EXPECT_EQ(form.highAlarm(), 66);
     EXPECT_TRUE(std::filesystem::is_directory(editor.settingsPath()));
     EXPECT_EQ(editor.folder().entries(), std::vector<std::string>{"SETTINGS.TXT"});
@@ -131,8 +135,68 @@ TEST(ClosingSession, failedSave_isShownAndKeepsTheWindowOpen) {
     // The user gives up on saving: No closes without another try.
     SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(editor.isOpen());
-    EXPECT_EQ(editor.dialogs.warnings.size(), 1u);
+    EXPECT_EQ(editor.dialogs.warnings.size(), 2u);
 }
+
+TEST(ClosingSession, aProgramFolderLongerThanMaxPath_isReadAndWrittenThere) {
+    Win32Editor editor;
+    editor.makeProgramFolder(std::filesystem::path(std::string(100, 'a')) / std::string(100, 'b') /
+                             std::string(100, 'c'));
+    ASSERT_GT(editor.settingsPath().wstring().size(), std::size_t{MAX_PATH});
+    editor.writeSettings(kStartFile);
+    orvane::Form1& form = editor.start();
+    EXPECT_EQ(form.jobDescription(), u"Pump");
+    editSomeValues(editor);
+    editor.dialogs.answers = {Answer::Yes};
+
+    SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
+
+    EXPECT_FALSE(editor.isOpen());
+    EXPECT_TRUE(editor.dialogs.warnings.empty());
+    EXPECT_EQ(editor.readSettings(), kEditedFile);
+    EXPECT_EQ(orvane::test::entriesOf(editor.programFolder()),
+              std::vector<std::string>{"SETTINGS.TXT"});
+}
+
+const std::string kOtherProgramsFile = "JOB=Changed elsewhere\r\n";
+const std::string kStartFileSaved =
+    "JOB=Pump\r\nHIGH ALARM=80\r\nLOW ALARM=20\r\nGSM1=+3161\r\nGSM2=\r\nGSM3=\r\n"
+    "LANGUAGE=1\r\n";
+
+struct Replacing {
+    const char* name;
+    orvane::test::BoxRobot::Action answer;
+    bool replaced;
+};
+
+class ChangedOnDisk : public testing::TestWithParam<Replacing> {};
+
+TEST_P(ChangedOnDisk, yesOnClosing_asksInTheWindowsLanguageBeforeReplacingTheOtherProgramsFile) {
+    Win32Editor editor;
+    editor.writeSettings(kStartFile);
+    orvane::platform::win32::Win32Dialogs dialogs(editor.toolkit());
+    editor.start(dialogs);
+    const HWND window = editor.handle();
+    editor.writeSettings(kOtherProgramsFile);
+    const orvane::test::BoxRobot robot({orvane::test::chooseYes, GetParam().answer});
+
+    SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
+
+    ASSERT_EQ(robot.boxes().size(), 2u);
+    const orvane::test::BoxRobot::Seen& confirmation = robot.boxes()[1];
+    EXPECT_EQ(confirmation.title, u"Quitter éditeur de paramètres");
+    EXPECT_EQ(confirmation.text, orvane::changedOnDiskQuestion(1));
+    EXPECT_EQ(confirmation.owner, window);
+    EXPECT_EQ(IsWindow(window) != FALSE, !GetParam().replaced);
+    EXPECT_EQ(editor.readSettings(), GetParam().replaced ? kStartFileSaved : kOtherProgramsFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ChangedOnDisk,
+                         testing::Values(Replacing{"yes", orvane::test::chooseYes, true},
+                                         Replacing{"no", orvane::test::chooseNo, false}),
+                         [](const testing::TestParamInfo<Replacing>& row) {
+                             return std::string(row.param.name);
+                         });
 
 TEST(ClosingSession, answerYesWithoutAFile_writesTheDefaults) {
     Win32Editor editor;

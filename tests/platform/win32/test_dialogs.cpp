@@ -1,87 +1,26 @@
 // The system's message boxes as the program uses them: the buttons, what Esc and the close box
-// answer, and the window that owns them.
+// answer, the window that owns them, and the box of a settings file read only in part.
 
 #include <gtest/gtest.h>
 
 #include "platform/win32/windows_api.h"
 
-#include <functional>
-
+#include "i18n/file_messages.h"
+#include "platform/win32/system_message.h"
 #include "platform/win32/win32_dialogs.h"
+#include "support/box_robot.h"
+#include "support/file_faults.h"
 #include "support/win32_editor.h"
 
 namespace {
 
 using orvane::platform::Answer;
-using orvane::test::windowText;
-
-// Finds the message box once it is open and acts on it from inside its own modal loop.
-class BoxRobot {
-  public:
-    struct Seen {
-        std::u16string title;
-        std::u16string text;
-        HWND owner = nullptr;
-        bool yes = false, no = false, cancel = false, ok = false;
-    };
-
-    explicit BoxRobot(std::function<void(HWND)> action) : action_(std::move(action)) {
-        robot_ = this;
-        timer_ = SetTimer(nullptr, 0, 50, tick);
-    }
-    ~BoxRobot() {
-        KillTimer(nullptr, timer_);
-        robot_ = nullptr;
-    }
-    const Seen& seen() const { return seen_; }
-
-  private:
-    static BOOL CALLBACK findBox(HWND hwnd, LPARAM found) {
-        std::array<wchar_t, 16> name{};
-        GetClassNameW(hwnd, name.data(), static_cast<int>(name.size()));
-        if (IsWindowVisible(hwnd) && std::wstring_view(name.data()) == L"#32770") {
-            *reinterpret_cast<HWND*>(found) = hwnd;
-            return FALSE;
-        }
-        return TRUE;
-    }
-    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
-        HWND box = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), findBox, reinterpret_cast<LPARAM>(&box));
-        if (box == nullptr || robot_ == nullptr || robot_->done_) {
-            return;
-        }
-        robot_->done_ = true;
-        Seen& seen = robot_->seen_;
-        seen.title = windowText(box);
-        seen.text = windowText(GetDlgItem(box, 0xFFFF));
-        seen.owner = GetWindow(box, GW_OWNER);
-        seen.yes = GetDlgItem(box, IDYES) != nullptr;
-        seen.no = GetDlgItem(box, IDNO) != nullptr;
-        seen.cancel = GetDlgItem(box, IDCANCEL) != nullptr;
-        seen.ok = GetDlgItem(box, IDOK) != nullptr;
-        robot_->action_(box);
-    }
-
-    static inline BoxRobot* robot_ = nullptr;
-    std::function<void(HWND)> action_;
-    UINT_PTR timer_ = 0;
-    bool done_ = false;
-    Seen seen_;
-};
-
-void pressEscape(HWND box) {
-    PostMessageW(box, WM_KEYDOWN, VK_ESCAPE, 1);
-}
-void closeBox(HWND box) {
-    PostMessageW(box, WM_CLOSE, 0, 0);
-}
-void chooseYes(HWND box) {
-    PostMessageW(box, WM_COMMAND, IDYES, 0);
-}
-void chooseNo(HWND box) {
-    PostMessageW(box, WM_COMMAND, IDNO, 0);
-}
+using orvane::test::BoxRobot;
+using orvane::test::chooseNo;
+using orvane::test::chooseOk;
+using orvane::test::chooseYes;
+using orvane::test::closeBox;
+using orvane::test::pressEscape;
 
 struct Reply {
     const char* name;
@@ -122,6 +61,54 @@ TEST(Warning, warn_showsOnlyAnOkButtonAndBelongsToTheWindow) {
     EXPECT_EQ(robot.seen().text, u"The settings could not be saved.");
     EXPECT_EQ(robot.seen().owner, editor.handle());
     EXPECT_FALSE(robot.seen().yes || robot.seen().no);
+}
+
+class Confirmation : public testing::TestWithParam<Reply> {};
+
+TEST_P(Confirmation, confirm_hasYesAndNoWithNoAsTheDefaultAndTheWarningIcon) {
+    orvane::test::Win32Editor editor;
+    editor.start();
+    orvane::platform::win32::Win32Dialogs dialogs(editor.toolkit());
+    const BoxRobot robot(GetParam().act);
+    EXPECT_EQ(dialogs.confirm(u"Replace it?", u"Exit settings editor"),
+              GetParam().answer == Answer::Yes);
+    EXPECT_EQ(robot.seen().text, u"Replace it?");
+    EXPECT_EQ(robot.seen().owner, editor.handle());
+    EXPECT_TRUE(robot.seen().yes && robot.seen().no);
+    EXPECT_FALSE(robot.seen().cancel);
+    EXPECT_EQ(robot.seen().defaultButton, IDNO);
+    EXPECT_EQ(robot.seen().icon, LoadIconW(nullptr, IDI_WARNING));
+}
+
+INSTANTIATE_TEST_SUITE_P(Replies, Confirmation,
+                         testing::Values(Reply{"yes", chooseYes, Answer::Yes},
+                                         Reply{"no", chooseNo, Answer::No}),
+                         [](const testing::TestParamInfo<Reply>& row) {
+                             return std::string(row.param.name);
+                         });
+
+// The first read fills the reader's whole chunk; the second one fails.
+TEST(PartialRead, aReadErrorPartWay_showsTheBoxInTheFilesLanguageOverTheShownWindow) {
+    orvane::test::Win32Editor editor;
+    std::string file = "LANGUAGE=3\r\nHIGH ALARM=80\r\n";
+    file.resize(128 * 1024, '\n');
+    file += "LOW ALARM=20\r\n";
+    editor.writeSettings(file);
+    orvane::platform::win32::Win32Dialogs dialogs(editor.toolkit());
+    const BoxRobot robot(chooseOk);
+    const orvane::test::FileFaults faults{{orvane::test::FileCall::Read, ERROR_CRC, 2}};
+
+    orvane::Form1& form = editor.start(dialogs);
+
+    EXPECT_EQ(form.highAlarm(), 80);
+    EXPECT_EQ(form.lowAlarm(), 0);
+    EXPECT_EQ(robot.seen().title, u"af te sluiten Settings Editor");
+    EXPECT_EQ(robot.seen().text,
+              orvane::partialReadMessage(3, editor.settingsPath().u16string(),
+                                         orvane::platform::describedError(
+                                             orvane::platform::win32::systemMessage(ERROR_CRC))));
+    EXPECT_EQ(robot.seen().owner, editor.handle());
+    EXPECT_TRUE(robot.seen().ownerVisible);
 }
 
 }  // namespace

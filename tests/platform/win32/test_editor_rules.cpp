@@ -5,6 +5,8 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <thread>
+
 #include "platform/win32/combo_box.h"
 #include "platform/win32/wide_text.h"
 #include "support/win32_editor.h"
@@ -38,6 +40,38 @@ void putOnClipboard(HWND owner, std::u16string_view text) {
     SetClipboardData(CF_UNICODETEXT, memory);
     CloseClipboard();
 }
+
+// Holds the clipboard open from another thread, as another program may, for its lifetime.
+class ClipboardHeldElsewhere {
+  public:
+    ClipboardHeldElsewhere() {
+        holder_ = std::thread([this] {
+            held_ = OpenClipboard(nullptr) != FALSE;
+            SetEvent(opened_);
+            WaitForSingleObject(release_, INFINITE);
+            if (held_) {
+                CloseClipboard();
+            }
+        });
+        WaitForSingleObject(opened_, INFINITE);
+    }
+    ~ClipboardHeldElsewhere() {
+        SetEvent(release_);
+        holder_.join();
+        CloseHandle(opened_);
+        CloseHandle(release_);
+    }
+    ClipboardHeldElsewhere(const ClipboardHeldElsewhere&) = delete;
+    ClipboardHeldElsewhere& operator=(const ClipboardHeldElsewhere&) = delete;
+
+    bool held() const { return held_; }
+
+  private:
+    HANDLE opened_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    bool held_ = false;
+    std::thread holder_;
+};
 
 class EditorRules : public testing::Test {
   protected:
@@ -260,6 +294,21 @@ INSTANTIATE_TEST_SUITE_P(
                     Paste{kText1_2, u"12a", false}, Paste{kText1_3, u"12\t3", false},
                     Paste{kText5, u"Café € 5 ™", true}, Paste{kText5, u"Ωmega", false},
                     Paste{kText5, u"Łódź", false}, Paste{kText5, u"two\r\nlines", false}));
+
+// The field's rule cannot judge what it cannot read, so nothing goes in.
+TEST_F(EditorRules, pasteWhileAnotherProgramHoldsTheClipboard_isRefusedWithABeep) {
+    putOnClipboard(editor.handle(), u"0612");
+    const HWND field = editor.control(kText1_1);
+    SetFocus(field);
+    {
+        const ClipboardHeldElsewhere holder;
+        ASSERT_TRUE(holder.held());
+        SendMessageW(field, WM_PASTE, 0, 0);
+        editor.keyboard().press(VK_INSERT, true);  // Shift+Insert
+    }
+    EXPECT_EQ(windowText(field), u"");
+    EXPECT_EQ(editor.shell.beeps, 2);
+}
 
 TEST_F(EditorRules, programSetText_isCutToTheFieldLengthWithoutABeep) {
     form->setJobDescription(std::u16string(70, u'j'));

@@ -1,5 +1,5 @@
 // The two picture buttons on the real window with a recording shell, and the Windows shell's own
-// folder test and failure report.
+// folder test (a hidden or system DATA folder does not count) and failure report.
 
 #include <gtest/gtest.h>
 
@@ -58,17 +58,40 @@ TEST(ProductPageButton, click_opensTheAddressAndBeepsWhenNothingStarts) {
     EXPECT_EQ(editor.shell.beeps, 2);
 }
 
-TEST(Win32Shell, isDirectory_countsOnlyFoldersAsFolders) {
+struct ShellEntry {
+    const char* name;
+    DataEntry data;
+    DWORD attributes;  // set on the entry; 0 for none
+    bool counts;
+};
+
+class Win32ShellFolder : public testing::TestWithParam<ShellEntry> {};
+
+TEST_P(Win32ShellFolder, isDirectory_countsOnlyAFolderTheUserCanSee) {
     orvane::platform::win32::Win32Toolkit toolkit;
     orvane::platform::win32::Win32Shell shell(toolkit);
     orvane::test::TemporaryFolder folder;
-    orvane::test::writeBytes(folder.path() / "DATA.TXT", "x");
-    std::filesystem::create_directory(folder.path() / "DATA");
-    EXPECT_TRUE(shell.isDirectory(folder.u16path()));
-    EXPECT_TRUE(shell.isDirectory((folder.path() / "DATA").u16string()));
-    EXPECT_FALSE(shell.isDirectory((folder.path() / "DATA.TXT").u16string()));
-    EXPECT_FALSE(shell.isDirectory((folder.path() / "missing").u16string()));
+    const auto data = folder.path() / "DATA";
+    if (GetParam().data == DataEntry::Folder) {
+        ASSERT_TRUE(std::filesystem::create_directory(data));
+    } else if (GetParam().data == DataEntry::File) {
+        orvane::test::writeBytes(data, "not a folder");
+    }
+    if (GetParam().attributes != 0) {
+        ASSERT_TRUE(SetFileAttributesW(data.c_str(), GetParam().attributes));
+        ASSERT_NE(GetFileAttributesW(data.c_str()) & GetParam().attributes, 0u);
+    }
+    EXPECT_EQ(shell.isDirectory(data.u16string()), GetParam().counts);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, Win32ShellFolder,
+    testing::Values(ShellEntry{"folder", DataEntry::Folder, 0, true},
+                    ShellEntry{"hidden_folder", DataEntry::Folder, FILE_ATTRIBUTE_HIDDEN, false},
+                    ShellEntry{"system_folder", DataEntry::Folder, FILE_ATTRIBUTE_SYSTEM, false},
+                    ShellEntry{"file", DataEntry::File, 0, false},
+                    ShellEntry{"missing", DataEntry::None, 0, false}),
+    [](const testing::TestParamInfo<ShellEntry>& row) { return std::string(row.param.name); });
 
 TEST(Win32Shell, openAMissingFolder_reportsThatNothingOpened) {
     orvane::platform::win32::Win32Toolkit toolkit;

@@ -1,5 +1,6 @@
-// SETTINGS.TXT through the Windows file and code page layer: reading, byte-exact writing, failed
-// writes that leave everything as it was, and names that are no regular files.
+// SETTINGS.TXT through the Windows file and code page layer: reading, byte-order marks,
+// byte-exact writing, refused writes that leave everything as it was, and names that are no
+// regular files.
 
 #include <gtest/gtest.h>
 
@@ -7,15 +8,19 @@
 
 #include "platform/code_page.h"
 #include "platform/text_file.h"
+#include "platform/win32/long_path.h"
 #include "platform/win32/program_folder.h"
 #include "platform/win32/system_message.h"
 #include "platform/win32/windows_api.h"
 #include "settings/fake_editor_state.h"
 #include "settings/settings_file.h"
+#include "support/links.h"
 #include "support/temporary_folder.h"
+#include "support/wine.h"
 
 namespace {
 
+using orvane::platform::FileProblem;
 using orvane::test::TemporaryFolder;
 using orvane::testing::FakeEditorState;
 using orvane::testing::SettingValues;
@@ -23,7 +28,7 @@ using orvane::testing::SettingValues;
 std::string readAll(orvane::platform::ByteReader& reader) {
     std::string bytes;
     std::array<char, 7> buffer{};  // small, so that a read rarely takes the whole file
-    while (const std::size_t got = reader.read(buffer)) {
+    while (const std::size_t got = reader.read(buffer).size) {
         bytes.append(buffer.data(), got);
     }
     return bytes;
@@ -73,7 +78,7 @@ TEST_F(SettingsFile, saveOverAnOldFile_writesTheSevenLinesByteForByteAndLeavesNo
 
     const auto result = orvane::SaveSettings(state, folder.u16path());
 
-    ASSERT_TRUE(result.ok) << std::string(result.reason.begin(), result.reason.end());
+    ASSERT_FALSE(result.failed()) << std::string(result.reason.begin(), result.reason.end());
     EXPECT_EQ(orvane::test::readBytes(settings()),
               "JOB=Pompe n\xb0"
               "3 \xe0 Z\xfcrich, 5\x80\r\nHIGH ALARM=70\r\nLOW ALARM=15\r\nGSM1=+31(0)6\r\n"
@@ -83,38 +88,100 @@ TEST_F(SettingsFile, saveOverAnOldFile_writesTheSevenLinesByteForByteAndLeavesNo
 
 TEST_F(SettingsFile, saveWithoutAFile_createsIt) {
     const auto result = orvane::platform::replaceFile(settings().u16string(), "JOB=new\r\n");
-    ASSERT_TRUE(result.ok);
+    ASSERT_FALSE(result.failed());
     EXPECT_EQ(orvane::test::readBytes(settings()), "JOB=new\r\n");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"SETTINGS.TXT"});
 }
 
-TEST_F(SettingsFile, saveOverAReadOnlyFile_isRefusedAndLeavesItAsItWas) {
-    orvane::test::writeBytes(settings(), "JOB=old\r\n");
-    ASSERT_TRUE(SetFileAttributesW(settings().c_str(), FILE_ATTRIBUTE_READONLY));
-    const auto result = orvane::platform::replaceFile(settings().u16string(), "JOB=new\r\n");
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.reason, orvane::platform::win32::systemMessage(ERROR_ACCESS_DENIED));
-    EXPECT_EQ(orvane::test::readBytes(settings()), "JOB=old\r\n");
-    EXPECT_NE(attributesOf(settings()) & FILE_ATTRIBUTE_READONLY, 0u);
-    EXPECT_EQ(folder.entries(), std::vector<std::string>{"SETTINGS.TXT"});
+// Everything in `folder`, not following links: each entry's name and attributes, and a file's
+// bytes.
+std::string treeOf(const std::filesystem::path& folder) {
+    std::string tree;
+    for (const std::string& name : orvane::test::entriesOf(folder)) {
+        const auto path = folder / name;
+        const DWORD attributes = attributesOf(path);
+        tree += name + " " + std::to_string(attributes) + "\n";
+        if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+            continue;
+        }
+        tree += (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? treeOf(path)
+                                                             : orvane::test::readBytes(path) + "\n";
+    }
+    return tree;
 }
 
-TEST_F(SettingsFile, saveOverAFolderInTheFilesPlace_failsWithTheSystemsReasonAndLeavesItAsItWas) {
-    ASSERT_TRUE(std::filesystem::create_directory(settings()));
-    orvane::test::writeBytes(settings() / "inside.txt", "kept");
+using MakeEntry = std::string (*)(const std::filesystem::path& folder,
+                                  const std::filesystem::path& settings);
+
+struct Refused {
+    const char* name;
+    // Puts the entry in the file's place; why not, when this system cannot.
+    MakeEntry make;
+    orvane::platform::FileProblem problem;
+};
+
+std::string readOnlyFile(const std::filesystem::path&, const std::filesystem::path& settings) {
+    orvane::test::writeBytes(settings, "JOB=old\r\n");
+    SetFileAttributesW(settings.c_str(), FILE_ATTRIBUTE_READONLY);
+    return {};
+}
+
+std::string folderWithAFile(const std::filesystem::path&, const std::filesystem::path& settings) {
+    std::filesystem::create_directory(settings);
+    orvane::test::writeBytes(settings / "inside.txt", "kept");
+    return {};
+}
+
+std::string linkToAFile(const std::filesystem::path& folder,
+                        const std::filesystem::path& settings) {
+    orvane::test::writeBytes(folder / "elsewhere.txt", "JOB=old\r\n");
+    return orvane::test::makeSymbolicLink(settings, folder / "elsewhere.txt");
+}
+
+std::string junctionToAFolder(const std::filesystem::path& folder,
+                              const std::filesystem::path& settings) {
+    std::filesystem::create_directory(folder / "elsewhere");
+    orvane::test::writeBytes(folder / "elsewhere" / "SETTINGS.TXT", "JOB=old\r\n");
+    return orvane::test::makeJunction(settings, folder / "elsewhere");
+}
+
+class EntryInTheFilesPlace : public SettingsFile, public testing::WithParamInterface<Refused> {};
+
+TEST_P(EntryInTheFilesPlace, save_isRefusedWithItsReasonAndLeavesEverythingAsItWas) {
+    if (const std::string why = GetParam().make(folder.path(), settings()); !why.empty()) {
+        GTEST_SKIP() << why;
+    }
+    const std::string before = treeOf(folder.path());
+    const auto result = orvane::SaveSettings(FakeEditorState(), folder.u16path());
+    EXPECT_EQ(result, (orvane::platform::FileError{GetParam().problem, {}}));
+    EXPECT_EQ(treeOf(folder.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, EntryInTheFilesPlace,
+    testing::Values(Refused{"read_only_file", readOnlyFile, FileProblem::ReadOnly},
+                    Refused{"folder", folderWithAFile, FileProblem::NotRegularFile},
+                    Refused{"symbolic_link", linkToAFile, FileProblem::Link},
+                    Refused{"junction", junctionToAFolder, FileProblem::Link}),
+    [](const testing::TestParamInfo<Refused>& row) { return std::string(row.param.name); });
+
+TEST_F(SettingsFile, saveOverAHiddenFile_replacesItAndKeepsItHidden) {
+    if (orvane::test::underWine()) {
+        GTEST_SKIP() << "Wine's ReplaceFileW keeps none of the replaced file's attributes";
+    }
+    orvane::test::writeBytes(settings(), "JOB=old\r\n");
+    ASSERT_TRUE(SetFileAttributesW(settings().c_str(), FILE_ATTRIBUTE_HIDDEN));
     const auto result = orvane::platform::replaceFile(settings().u16string(), "JOB=new\r\n");
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.reason.empty());
-    EXPECT_NE(result.reason.back(), u'\n');
-    EXPECT_TRUE(std::filesystem::is_directory(settings()));
-    EXPECT_EQ(orvane::test::readBytes(settings() / "inside.txt"), "kept");
-    EXPECT_EQ(folder.entries(), std::vector<std::string>{"SETTINGS.TXT"});  // no temporary file
+    ASSERT_FALSE(result.failed());
+    EXPECT_EQ(orvane::test::readBytes(settings()), "JOB=new\r\n");
+    EXPECT_NE(attributesOf(settings()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"SETTINGS.TXT"});
 }
 
 TEST_F(SettingsFile, saveIntoAMissingFolder_failsWithAReasonAndCreatesNothing) {
     const auto missing = folder.path() / "no such folder" / "SETTINGS.TXT";
     const auto result = orvane::platform::replaceFile(missing.u16string(), "JOB=new\r\n");
-    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.failed());
     EXPECT_FALSE(result.reason.empty());
     EXPECT_TRUE(folder.entries().empty());
 }
@@ -124,7 +191,7 @@ TEST_F(SettingsFile, saveATextTheCodePageCannotHold_failsAndKeepsTheOldFile) {
     SettingValues values;
     values.job = u"Łódź";
     const auto result = orvane::SaveSettings(FakeEditorState(values), folder.u16path());
-    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.failed());
     EXPECT_EQ(orvane::test::readBytes(settings()), "JOB=old\r\n");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"SETTINGS.TXT"});
 }
@@ -135,20 +202,40 @@ TEST_F(SettingsFile, openARegularFile_readsItWhole) {
         bytes += static_cast<char>(i % 251);
     }
     orvane::test::writeBytes(settings(), bytes);
-    const auto reader = orvane::platform::openRegularFile(settings().u16string());
-    ASSERT_NE(reader, nullptr);
-    EXPECT_EQ(readAll(*reader), bytes);
+    const auto file = orvane::platform::openRegularFile(settings().u16string());
+    ASSERT_NE(file.reader, nullptr);
+    EXPECT_EQ(readAll(*file.reader), bytes);
 }
 
-TEST_F(SettingsFile, openANameThatIsNoRegularFile_givesNoReader) {
-    ASSERT_TRUE(std::filesystem::create_directory(settings()));
-    const std::u16string names[] = {u"NUL", u"CON", u"\\\\.\\NUL", settings().u16string(),
-                                    (folder.path() / "missing.txt").u16string()};
-    for (const auto& name : names) {
-        EXPECT_EQ(orvane::platform::openRegularFile(name), nullptr)
-            << std::string(name.begin(), name.end());
-    }
+struct NotRead {
+    const char* name;
+    std::u16string path;
+    bool inTestFolder;  // the path is relative to the test's folder
+    bool exists;
+    FileProblem problem;
+};
+
+class NameThatIsNoRegularFile : public SettingsFile, public testing::WithParamInterface<NotRead> {};
+
+TEST_P(NameThatIsNoRegularFile, open_readsNothingAndSaysWhy) {
+    ASSERT_TRUE(std::filesystem::create_directory(folder.path() / "folder"));
+    const std::u16string path =
+        GetParam().inTestFolder ? (folder.path() / GetParam().path).u16string() : GetParam().path;
+    const auto file = orvane::platform::openRegularFile(path);
+    EXPECT_EQ(file.reader, nullptr);
+    EXPECT_EQ(file.exists, GetParam().exists);
+    EXPECT_EQ(file.error.problem, GetParam().problem);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, NameThatIsNoRegularFile,
+    testing::Values(
+        NotRead{"folder", u"folder", true, true, FileProblem::NotRegularFile},
+        NotRead{"missing", u"missing.txt", true, false, FileProblem::None},
+        NotRead{"in_a_missing_folder", u"missing\\SETTINGS.TXT", true, false, FileProblem::None},
+        NotRead{"device_name", u"NUL", false, true, FileProblem::NotRegularFile},
+        NotRead{"device_path", u"\\\\.\\NUL", false, true, FileProblem::NotRegularFile}),
+    [](const testing::TestParamInfo<NotRead>& row) { return std::string(row.param.name); });
 
 TEST_F(SettingsFile, loadWhereTheFileIsAFolder_leavesTheStateAlone) {
     ASSERT_TRUE(std::filesystem::create_directory(settings()));
@@ -156,9 +243,53 @@ TEST_F(SettingsFile, loadWhereTheFileIsAFolder_leavesTheStateAlone) {
     values.job = u"unchanged";
     values.highAlarm = 40;
     FakeEditorState state(values);
-    orvane::LoadSettings(state, folder.u16path());
+    const orvane::LoadReport report = orvane::LoadSettings(state, folder.u16path());
     EXPECT_EQ(state.values(), values);
+    EXPECT_EQ(report.error.problem, FileProblem::NotRegularFile);
 }
+
+std::string utf16(std::u16string_view text, bool littleEndian) {
+    std::string bytes;
+    for (const char16_t unit : text) {
+        const auto high = static_cast<char>(unit >> 8);
+        const auto low = static_cast<char>(unit & 0xFF);
+        bytes += littleEndian ? low : high;
+        bytes += littleEndian ? high : low;
+    }
+    return bytes;
+}
+
+constexpr std::u16string_view kMarkedText =
+    u"\uFEFFJOB=Café €\r\nHIGH ALARM=80\r\nGSM1=+31 6\r\nLANGUAGE=2\r\n";
+
+struct Marked {
+    const char* name;
+    std::string bytes;
+};
+
+class ByteOrderMark : public SettingsFile, public testing::WithParamInterface<Marked> {};
+
+TEST_P(ByteOrderMark, load_readsTheTextInTheEncodingItMarks) {
+    orvane::test::writeBytes(settings(), GetParam().bytes);
+    FakeEditorState state;
+    const orvane::LoadReport report = orvane::LoadSettings(state, folder.u16path());
+    EXPECT_FALSE(report.error.failed());
+    SettingValues expected;
+    expected.job = u"Café €";
+    expected.highAlarm = 80;
+    expected.sms = {u"+31 6", u"", u""};
+    expected.language = 2;
+    EXPECT_EQ(state.values(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, ByteOrderMark,
+    testing::Values(Marked{"utf8",
+                           "\xEF\xBB\xBFJOB=Caf\xC3\xA9 \xE2\x82\xAC\r\nHIGH ALARM=80\r\n"
+                           "GSM1=+31 6\r\nLANGUAGE=2\r\n"},
+                    Marked{"utf16_little_endian", utf16(kMarkedText, true)},
+                    Marked{"utf16_big_endian", utf16(kMarkedText, false)}),
+    [](const testing::TestParamInfo<Marked>& row) { return std::string(row.param.name); });
 
 struct Encoding {
     const char* name;
@@ -201,6 +332,39 @@ TEST(CodePageRoundTrip, decodeThenEncodeEveryDefinedByte_givesTheByteBack) {
     }
 }
 
+struct PathForms {
+    const char* name;
+    std::u16string path;
+    std::wstring longForm;    // as the file functions get it
+    std::u16string userForm;  // the long form as the user is shown it
+};
+
+class LongPath : public testing::TestWithParam<PathForms> {};
+
+// Wine takes paths beyond MAX_PATH without the prefix as well, so only here is it seen.
+TEST_P(LongPath, longPath_isTheFullPathWithThePrefixAndUserPathTakesItOff) {
+    const std::wstring made = orvane::platform::win32::longPath(GetParam().path);
+    EXPECT_EQ(made, GetParam().longForm);
+    EXPECT_EQ(orvane::platform::win32::userPath(made), GetParam().userForm);
+}
+
+const std::u16string kLongName(300, u'a');
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, LongPath,
+    testing::Values(
+        PathForms{"drive", u"C:\\a\\.\\b\\..\\c/SETTINGS.TXT", L"\\\\?\\C:\\a\\c\\SETTINGS.TXT",
+                  u"C:\\a\\c\\SETTINGS.TXT"},
+        PathForms{
+            "beyond_max_path", u"C:\\" + kLongName + u"\\SETTINGS.TXT",
+            L"\\\\?\\C:\\" + std::wstring(kLongName.begin(), kLongName.end()) + L"\\SETTINGS.TXT",
+            u"C:\\" + kLongName + u"\\SETTINGS.TXT"},
+        PathForms{"network", u"\\\\server\\share\\SETTINGS.TXT",
+                  L"\\\\?\\UNC\\server\\share\\SETTINGS.TXT", u"\\\\server\\share\\SETTINGS.TXT"},
+        PathForms{"already_long", u"\\\\?\\C:\\a\\..\\b", L"\\\\?\\C:\\a\\..\\b", u"C:\\a\\..\\b"},
+        PathForms{"device", u"NUL", L"\\\\.\\NUL", u"\\\\.\\NUL"}),
+    [](const testing::TestParamInfo<PathForms>& row) { return std::string(row.param.name); });
+
 TEST(SystemMessage, lookUpAnErrorCode_givesTheSystemsTextWithoutTheLineBreak) {
     const std::u16string message = orvane::platform::win32::systemMessage(ERROR_ACCESS_DENIED);
     ASSERT_FALSE(message.empty());
@@ -211,7 +375,9 @@ TEST(SystemMessage, lookUpAnErrorCode_givesTheSystemsTextWithoutTheLineBreak) {
 }
 
 TEST(ProgramFolder, programFolder_holdsTheRunningProgram) {
-    const std::filesystem::path folder(orvane::platform::win32::programFolder());
+    const std::optional<std::u16string> found = orvane::platform::win32::programFolder();
+    ASSERT_TRUE(found.has_value());
+    const std::filesystem::path folder(*found);
     std::array<wchar_t, MAX_PATH> module{};
     GetModuleFileNameW(nullptr, module.data(), MAX_PATH);
     const auto name = std::filesystem::path(module.data()).filename();

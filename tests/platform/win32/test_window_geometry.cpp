@@ -139,6 +139,7 @@ TEST_F(WindowGeometry, everyControlWithText_usesVerdana8Point25) {
         EXPECT_STREQ(logFont.lfFaceName, L"Verdana");
         EXPECT_EQ(logFont.lfHeight, -11);  // 8.25 pt at 96 DPI
         EXPECT_EQ(logFont.lfWeight, FW_NORMAL);
+        EXPECT_EQ(logFont.lfCharSet, ANSI_CHARSET);
         EXPECT_FALSE(logFont.lfItalic || logFont.lfUnderline || logFont.lfStrikeOut);
     }
 }

@@ -9,8 +9,17 @@ Win32Editor::~Win32Editor() {
     toolkit_.processPendingMessages();
 }
 
+void Win32Editor::makeProgramFolder(const std::filesystem::path& inside) {
+    programFolder_ = folder_.path() / inside;
+    makeFolders(programFolder_);
+}
+
 Form1& Win32Editor::start() {
-    const platform::Services services{toolkit_, folder_.u16path(), dialogs, shell};
+    return start(dialogs);
+}
+
+Form1& Win32Editor::start(platform::Dialogs& otherDialogs) {
+    const platform::Services services{toolkit_, programFolder_.u16string(), otherDialogs, shell};
     form_ = Main(services);
     pump();
     return *form_;

@@ -21,12 +21,19 @@ class Win32Editor {
     ~Win32Editor();
 
     const TemporaryFolder& folder() const { return folder_; }
-    std::filesystem::path settingsPath() const { return folder_.path() / "SETTINGS.TXT"; }
+    // The program's folder: the temporary folder, unless another was made in it.
+    const std::filesystem::path& programFolder() const { return programFolder_; }
+    // Makes the folder `inside` (its path may be longer than MAX_PATH) in the temporary folder,
+    // for the program's folder.
+    void makeProgramFolder(const std::filesystem::path& inside);
+    std::filesystem::path settingsPath() const { return programFolder_ / "SETTINGS.TXT"; }
     void writeSettings(std::string_view bytes) const { writeBytes(settingsPath(), bytes); }
     std::string readSettings() const { return readBytes(settingsPath()); }
 
     // Runs the start-up sequence and handles what it left waiting.
     Form1& start();
+    // The same with other dialogs than the scripted ones.
+    Form1& start(platform::Dialogs& otherDialogs);
     Form1& form() { return *form_; }
     platform::win32::Win32Window& window();
     HWND handle() { return window().handle(); }
@@ -47,6 +54,7 @@ class Win32Editor {
 
   private:
     TemporaryFolder folder_;
+    std::filesystem::path programFolder_ = folder_.path();
     platform::win32::Win32Toolkit toolkit_;
     std::unique_ptr<Form1> form_;
 };

@@ -1,0 +1,121 @@
+#include "i18n/file_messages.h"
+
+#include <array>
+
+namespace orvane {
+namespace {
+
+using Texts = std::array<std::u16string_view, 4>;  // English, French, German, Dutch
+
+constexpr Texts kNotSaved = {
+    u"The settings could not be saved.",
+    u"Les paramètres n'ont pas pu être enregistrés.",
+    u"Die Einstellungen konnten nicht gespeichert werden.",
+    u"De instellingen konden niet worden opgeslagen.",
+};
+
+constexpr Texts kNotReadCompletely = {
+    u"The settings could not be read completely.",
+    u"Les paramètres n'ont pas pu être lus entièrement.",
+    u"Die Einstellungen konnten nicht vollständig gelesen werden.",
+    u"De instellingen konden niet volledig worden gelezen.",
+};
+
+constexpr Texts kChangedOnDisk = {
+    u"SETTINGS.TXT has been changed by another program since it was opened. Replace it with the "
+    u"values shown here?",
+    u"SETTINGS.TXT a été modifié par un autre programme depuis son ouverture. Le remplacer par les "
+    u"valeurs affichées ici?",
+    u"SETTINGS.TXT wurde seit dem Öffnen von einem anderen Programm geändert. Durch die hier "
+    u"angezeigten Werte ersetzen?",
+    u"SETTINGS.TXT is sinds het openen door een ander programma gewijzigd. Vervangen door de hier "
+    u"getoonde waarden?",
+};
+
+constexpr Texts kNoProgramFolder = {
+    u"The program's folder could not be found.",
+    u"Le dossier du programme est introuvable.",
+    u"Der Ordner des Programms wurde nicht gefunden.",
+    u"De map van het programma is niet gevonden.",
+};
+
+constexpr Texts kLink = {
+    u"SETTINGS.TXT is a link, not a file of its own.",
+    u"SETTINGS.TXT est un lien, pas un fichier à part entière.",
+    u"SETTINGS.TXT ist eine Verknüpfung, keine eigene Datei.",
+    u"SETTINGS.TXT is een koppeling, geen eigen bestand.",
+};
+
+constexpr Texts kNotRegularFile = {
+    u"SETTINGS.TXT is not a regular file.",
+    u"SETTINGS.TXT n'est pas un fichier ordinaire.",
+    u"SETTINGS.TXT ist keine gewöhnliche Datei.",
+    u"SETTINGS.TXT is geen gewoon bestand.",
+};
+
+constexpr Texts kReadOnly = {
+    u"SETTINGS.TXT is read-only.",
+    u"SETTINGS.TXT est en lecture seule.",
+    u"SETTINGS.TXT ist schreibgeschützt.",
+    u"SETTINGS.TXT is alleen-lezen.",
+};
+
+constexpr Texts kTooLarge = {
+    u"SETTINGS.TXT is too large to be read whole; only its beginning was read.",
+    u"SETTINGS.TXT est trop grand pour être lu en entier; seul son début a été lu.",
+    u"SETTINGS.TXT ist zu groß, um ganz gelesen zu werden; nur der Anfang wurde gelesen.",
+    u"SETTINGS.TXT is te groot om helemaal te lezen; alleen het begin is gelezen.",
+};
+
+std::u16string_view in(const Texts& texts, int column) {
+    return texts[column >= 0 && column < static_cast<int>(texts.size())
+                     ? static_cast<std::size_t>(column)
+                     : 0];
+}
+
+std::u16string message(std::u16string_view sentence, std::u16string_view path,
+                       std::u16string_view reason) {
+    std::u16string text(sentence);
+    text += u"\n\n";
+    text += path;
+    text += u"\n";
+    text += reason;
+    return text;
+}
+
+}  // namespace
+
+std::u16string fileProblemText(const platform::FileError& error, int column) {
+    switch (error.problem) {
+        case platform::FileProblem::NoProgramFolder:
+            return std::u16string(in(kNoProgramFolder, column));
+        case platform::FileProblem::Link:
+            return std::u16string(in(kLink, column));
+        case platform::FileProblem::NotRegularFile:
+            return std::u16string(in(kNotRegularFile, column));
+        case platform::FileProblem::ReadOnly:
+            return std::u16string(in(kReadOnly, column));
+        case platform::FileProblem::TooLarge:
+            return std::u16string(in(kTooLarge, column));
+        case platform::FileProblem::None:
+        case platform::FileProblem::Described:
+            break;
+    }
+    return error.reason;
+}
+
+std::u16string saveFailureMessage(int column, std::u16string_view path,
+                                  const platform::FileError& error) {
+    return message(in(kNotSaved, column), path, fileProblemText(error, column));
+}
+
+std::u16string partialReadMessage(int column, std::u16string_view path,
+                                  const platform::FileError& error) {
+    return message(in(kNotReadCompletely, column), path, fileProblemText(error, column));
+}
+
+std::u16string_view changedOnDiskQuestion(int column) {
+    return in(kChangedOnDisk, column);
+}
+
+}  // namespace orvane

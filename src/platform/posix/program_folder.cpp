@@ -1,0 +1,38 @@
+#include "platform/posix/program_folder.h"
+
+#include <cstddef>
+#include <string>
+
+#include "platform/posix/path_bytes.h"
+#include "platform/posix/system_calls.h"
+
+namespace orvane::platform::posix {
+
+std::optional<std::u16string> programFolder() {
+    // The link names the program's file after every link to it has been followed.
+    constexpr std::size_t kLongest = std::size_t{1} << 20;
+    std::string target(256, '\0');
+    while (true) {
+        const ssize_t got = systemCalls().readlink("/proc/self/exe", target.data(), target.size());
+        if (got < 0) {
+            return std::nullopt;
+        }
+        if (static_cast<std::size_t>(got) < target.size()) {
+            target.resize(static_cast<std::size_t>(got));
+            break;
+        }
+        if (target.size() >= kLongest) {
+            return std::nullopt;
+        }
+        target.resize(target.size() * 2);  // it may have been cut: read it again with more room
+    }
+    // A program that was deleted while running reads "/folder/name (deleted)": its folder is
+    // still the part before the last slash.
+    if (target.empty() || target.front() != '/') {
+        return std::nullopt;
+    }
+    const std::size_t slash = target.rfind('/');
+    return decodePath(slash == 0 ? std::string("/") : target.substr(0, slash));
+}
+
+}  // namespace orvane::platform::posix

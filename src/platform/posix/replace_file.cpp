@@ -1,0 +1,215 @@
+// Saving SETTINGS.TXT on Linux: a new file beside the old one, synced to the disk, then renamed
+// over the old one, so that the old file stays whole until the new one is complete.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/posix/file_descriptor.h"
+#include "platform/posix/path_bytes.h"
+#include "platform/posix/system_calls.h"
+#include "platform/posix/system_error.h"
+#include "platform/text_file.h"
+
+namespace orvane::platform {
+namespace {
+
+using posix::FileDescriptor;
+using posix::systemCalls;
+using posix::systemError;
+
+struct FolderAndName {
+    std::string folder;
+    std::string name;
+};
+
+FolderAndName split(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return {".", path};
+    }
+    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
+}
+
+// Why an entry is not replaced; no problem for a regular file that may be written.
+FileError refusalOf(const struct stat& entry) {
+    if (S_ISLNK(entry.st_mode)) {
+        return {FileProblem::Link, {}};
+    }
+    if (!S_ISREG(entry.st_mode)) {
+        return {FileProblem::NotRegularFile, {}};
+    }
+    // Also for root, who could write it anyway: whoever took every write permission away meant
+    // the file to stay as it is.
+    if ((entry.st_mode & 0222) == 0) {
+        return {FileProblem::ReadOnly, {}};
+    }
+    return {};
+}
+
+// Likely to be new; O_EXCL makes sure of it.
+std::string uniqueSuffix(unsigned attempt) {
+    const auto ticks =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    const std::uint64_t value = ticks ^ (static_cast<std::uint64_t>(getpid()) << 40) ^ attempt;
+    std::array<char, 16> digits{};
+    const char* const end = std::to_chars(digits.begin(), digits.end(), value, 16).ptr;
+    return {digits.cbegin(), end};
+}
+
+// The new file, removed again unless it has been put in place. Each step returns 0 or the error
+// number of the call that failed.
+class NewFile {
+  public:
+    explicit NewFile(int folder) : folder_(folder) {}
+    ~NewFile() {
+        if (!name_.empty() && !placed_) {
+            file_.close();
+            systemCalls().unlinkat(folder_, name_.c_str(), 0);
+        }
+    }
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+
+    // Named after the file it will replace, with a suffix no other entry has.
+    int create(const std::string& target) {
+        constexpr unsigned kAttempts = 100;
+        for (unsigned attempt = 0; attempt < kAttempts; ++attempt) {
+            std::string name = target + ".new-" + uniqueSuffix(attempt);
+            // 0666 less the umask, as any new file gets; a replaced file's mode is copied later.
+            FileDescriptor file(systemCalls().openat(
+                folder_, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+            if (file) {
+                file_ = std::move(file);
+                name_ = std::move(name);
+                return 0;
+            }
+            if (errno != EEXIST) {
+                return errno;
+            }
+        }
+        return EEXIST;
+    }
+
+    int copyOwnerAndMode(const struct stat& old) {
+        struct stat created {};
+        if (systemCalls().fstat(file_.get(), &created) != 0) {
+            return errno;
+        }
+        if ((created.st_uid != old.st_uid || created.st_gid != old.st_gid) &&
+            systemCalls().fchown(file_.get(), old.st_uid, old.st_gid) != 0) {
+            return errno;
+        }
+        // After the owner, since changing the owner clears the setgid bit.
+        return systemCalls().fchmod(file_.get(), old.st_mode & 07777) == 0 ? 0 : errno;
+    }
+
+    int write(std::string_view bytes) {
+        while (!bytes.empty()) {
+            const ssize_t written = systemCalls().write(file_.get(), bytes.data(), bytes.size());
+            if (written < 0 && errno == EINTR) {
+                continue;
+            }
+            if (written < 0) {
+                return errno;
+            }
+            if (written == 0) {
+                return EIO;  // no error and no progress: trying on would never end
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+        }
+        return 0;
+    }
+
+    int syncAndClose() {
+        const int synced = systemCalls().fsync(file_.get()) == 0 ? 0 : errno;
+        const int closed = file_.close();
+        return synced != 0 ? synced : closed;
+    }
+
+    int putInPlaceOf(const std::string& target) {
+        if (systemCalls().renameat(folder_, name_.c_str(), folder_, target.c_str()) != 0) {
+            return errno;
+        }
+        placed_ = true;
+        return 0;
+    }
+
+  private:
+    int folder_;
+    std::string name_;
+    FileDescriptor file_;
+    bool placed_ = false;
+};
+
+// Makes the rename last. A file system that cannot sync a folder (EINVAL) has nothing more to
+// write for it, so that counts as done.
+int syncFolder(int folder) {
+    if (systemCalls().fsync(folder) == 0 || errno == EINVAL) {
+        return 0;
+    }
+    return errno;
+}
+
+int writeInPlace(int folder, const std::string& name, const std::optional<struct stat>& old,
+                 std::string_view bytes) {
+    NewFile file(folder);
+    int error = file.create(name);
+    if (error == 0 && old) {
+        error = file.copyOwnerAndMode(*old);
+    }
+    if (error == 0) {
+        error = file.write(bytes);
+    }
+    if (error == 0) {
+        error = file.syncAndClose();
+    }
+    if (error == 0) {
+        error = file.putInPlaceOf(name);
+    }
+    // The new file is in place by now, but until the folder is synced a power cut may still undo
+    // the rename: a failure here is a failed save too.
+    if (error == 0) {
+        error = syncFolder(folder);
+    }
+    return error;
+}
+
+}  // namespace
+
+FileError replaceFile(std::u16string_view path, std::string_view bytes) {
+    const std::optional<std::string> encoded = posix::encodePath(path);
+    if (!encoded) {
+        return systemError(EINVAL);
+    }
+    const FolderAndName target = split(*encoded);
+    const FileDescriptor folder(systemCalls().openat(AT_FDCWD, target.folder.c_str(),
+                                                     O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
+    if (!folder) {
+        return systemError(errno);
+    }
+    // The entry itself, not what a link points to: a link is never written through.
+    std::optional<struct stat> old;
+    struct stat entry {};
+    if (systemCalls().fstatat(folder.get(), target.name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) ==
+        0) {
+        if (FileError refusal = refusalOf(entry); refusal.failed()) {
+            return refusal;
+        }
+        old = entry;
+    } else if (errno != ENOENT) {
+        return systemError(errno);
+    }
+    const int error = writeInPlace(folder.get(), target.name, old, bytes);
+    return error == 0 ? FileError{} : systemError(error);
+}
+
+}  // namespace orvane::platform

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/text_file.h"
+
+namespace orvane::platform::posix {
+
+// A failure told in the system's own words for the error number (strerror), in the language of
+// the user's locale.
+FileError systemError(int error);
+
+}  // namespace orvane::platform::posix
