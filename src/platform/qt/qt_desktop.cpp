@@ -6,6 +6,7 @@
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_toolkit.h"
+#include "platform/qt/qt_translations.h"
 #include "platform/qt/start_guard.h"
 
 namespace orvane::platform {
@@ -17,6 +18,7 @@ class QtDesktop final : public Desktop {
         : arguments_{programName, nullptr}, application_(argumentCount_, arguments_.data()) {
         guard_.started();
         QApplication::setApplicationName(QStringLiteral("Orvane PM settings editor"));
+        qt::installQtTranslations();
     }
 
     Services services() override { return {toolkit_, posix::programFolder(), dialogs_, shell_}; }
