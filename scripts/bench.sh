@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs what is missing, builds the benchmarks with optimisation in ./build-bench, runs them and
-# writes bench/RESULTS.md from what they measured. Takes a few minutes; every figure is compared
-# with its baseline from the same run. With --callgrind it also counts instructions (a minute
-# or so more): where the editor's start-up goes, and fixed work on the window.
+# writes bench/RESULTS.md from what they measured, every figure beside its baseline from the same
+# run. Takes a few minutes; with --callgrind it also counts instructions (a minute or so more):
+# where the editor's start-up goes, and a load and a drag step on the window.
 set -eu
 cd "$(dirname "$0")/.."
 callgrind=false
@@ -24,13 +24,9 @@ results=build-bench/results
 rm -rf "$results"
 mkdir -p "$results"
 work=$(mktemp -d)
-xvfb_pid=""
-wm_pid=""
-writer_pid=""
+pids=""
 cleanup() {
-    [ -z "$writer_pid" ] || kill "$writer_pid" 2>/dev/null || true
-    [ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -44,99 +40,72 @@ part() {
     echo "$1: $(cut -d' ' -f1-3 /proc/loadavg)" >> "$results/loadavg.txt"
 }
 
-# The editor reads SETTINGS.TXT from its own folder; the other programs are given its path.
-program=$work/program
-mkdir "$program"
-cp build-bench/src/orvane-pm $bin/editor_probe "$program/"
-$bin/typical_settings > "$program/SETTINGS.TXT"
-
-# stamped PLATFORM: start-up stamps of the editor and the Qt floors, taking turns.
-stamped() {
-    QT_QPA_PLATFORM=$1 $bin/startup_driver 40 5 "editor=$program/editor_probe" \
-        "controls=$floor controls --stamps" "text=$floor text --stamps" \
-        "empty=$floor empty --stamps" > "$results/startup-$1.jsonl" 2> "$results/startup-$1.log"
-}
-
-# Hostile SETTINGS.TXT files, each beside a probe of its own, with the typical file as the
-# baseline.
-hostile_kinds="sparse alternating growing fifo device"
-hostile_programs="typical=$program/editor_probe"
-for kind in $hostile_kinds; do
+# The editor reads SETTINGS.TXT from its own folder: one folder for each kind of file, the growing
+# one written only while its runs go on.
+kinds="typical sparse alternating growing fifo device"
+hostile=""
+for kind in $kinds; do
     mkdir "$work/$kind"
-    cp $bin/editor_probe "$work/$kind/"
-    hostile_programs="$hostile_programs $kind=$work/$kind/editor_probe"
+    cp $bin/editor_probe build-bench/src/orvane-pm "$work/$kind/"
+    [ "$kind" = growing ] || $bin/make_settings_file "$kind" "$work/$kind/SETTINGS.TXT"
+    hostile="$hostile $kind=$work/$kind/editor_probe"
 done
-for kind in sparse alternating fifo device; do
-    $bin/hostile_settings_file $kind "$work/$kind/SETTINGS.TXT"
-done
+typical=$work/typical
 
-# hostile PLATFORM: start-up stamps of the editor beside each hostile file, taking turns, while
-# the growing file's writer runs.
-hostile() {
-    $bin/hostile_settings_file growing "$work/growing/SETTINGS.TXT" &
-    writer_pid=$!
-    QT_QPA_PLATFORM=$1 $bin/startup_driver 20 3 $hostile_programs \
+# startup PLATFORM: the editor and the floors taking turns, then the editor beside each file.
+startup() {
+    QT_QPA_PLATFORM=$1 $bin/startup_driver 40 5 "editor=$typical/editor_probe" \
+        "controls=$floor controls --print-painted" "text=$floor text --print-painted" \
+        > "$results/startup-$1.jsonl" 2> "$results/startup-$1.log"
+    $bin/make_settings_file growing "$work/growing/SETTINGS.TXT" &
+    pids="$pids $!"
+    QT_QPA_PLATFORM=$1 $bin/startup_driver 20 3 $hostile \
         > "$results/hostile-$1.jsonl" 2> "$results/hostile-$1.log"
-    kill "$writer_pid"
-    wait "$writer_pid" 2>/dev/null || true
-    writer_pid=""
+    kill $!
+    wait $! 2>/dev/null || true
 }
 
 part "Start-up, offscreen"
-stamped offscreen
-part "Start-up beside hostile SETTINGS.TXT files, offscreen"
-hostile offscreen
+startup offscreen
 
 part "Start-up, Xvfb with openbox"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3> "$work/display" 2> "$results/xvfb.log" &
-xvfb_pid=$!
+pids="$pids $!"
 while [ ! -s "$work/display" ]; do sleep 0.1; done
 DISPLAY=":$(cat "$work/display")"
 export DISPLAY
 openbox > "$results/openbox.log" 2>&1 &
-wm_pid=$!
+pids="$pids $!"
 sleep 1
-stamped xcb
-part "Start-up beside hostile SETTINGS.TXT files, Xvfb with openbox"
-hostile xcb
-
+startup xcb
 part "Start-up to the mapped window, with other editors, Xvfb with openbox"
-QT_QPA_PLATFORM=xcb $bin/startup_driver --until-mapped 30 3 "editor=$program/orvane-pm" \
-    "controls=$floor controls" "text=$floor text" "l3afpad=l3afpad $program/SETTINGS.TXT" \
-    "featherpad=featherpad $program/SETTINGS.TXT" > "$results/mapped-xcb.jsonl" \
+QT_QPA_PLATFORM=xcb $bin/startup_driver --until-mapped 30 3 "editor=$typical/orvane-pm" \
+    "controls=$floor controls" "text=$floor text" "l3afpad=l3afpad $typical/SETTINGS.TXT" \
+    "featherpad=featherpad $typical/SETTINGS.TXT" > "$results/mapped-xcb.jsonl" \
     2> "$results/mapped-xcb.log"
-kill "$wm_pid" "$xvfb_pid"
-wm_pid=""
-xvfb_pid=""
 unset DISPLAY
 
 export QT_QPA_PLATFORM=offscreen
+part "In process: loading and dragging"
 # Repetitions in random order, so that a busy spell on the machine falls on every benchmark alike.
-gbench="--benchmark_repetitions=10 --benchmark_min_time=0.2 --benchmark_enable_random_interleaving=true
-        --benchmark_report_aggregates_only=true --benchmark_format=json"
-part "Settings file"
-$bin/bench_settings_file $gbench > "$results/settings.json" 2> "$results/settings.log"
-part "Dragging and typing"
-$bin/bench_interaction $gbench > "$results/interaction.json" \
-    2> "$results/interaction.log"
+$bin/bench_in_process --benchmark_repetitions=10 --benchmark_min_time=0.2 \
+    --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true \
+    --benchmark_format=json > "$results/in_process.json" 2> "$results/in_process.log"
 
 if $callgrind; then
     part "Instruction counts (callgrind)"
-    valgrind --tool=callgrind --toggle-collect='*measured*' \
-        --callgrind-out-file="$work/workloads.out" $bin/instruction_workloads \
-        > "$results/workloads.json" 2> "$results/workloads.log"
-    callgrind_annotate --inclusive=yes --threshold=100 "$work/workloads.out" \
-        > "$results/callgrind-workloads.txt"
-    for name in editor controls text empty; do
-        case $name in
-            editor) set -- "$program/editor_probe" ;;
-            *) set -- "$floor" $name --stamps ;;
-        esac
+    count() {  # NAME COMMAND...: callgrind's inclusive counts of the whole run
+        name=$1
+        shift
         valgrind --tool=callgrind --callgrind-out-file="$work/$name.out" "$@" \
-            > /dev/null 2> "$results/callgrind-$name.log"
+            > "$results/callgrind-$name.stdout" 2> "$results/callgrind-$name.log"
         callgrind_annotate --inclusive=yes --threshold=100 "$work/$name.out" \
             > "$results/callgrind-$name.txt"
-    done
+    }
+    count workloads --toggle-collect='*measured*' $bin/bench_in_process --callgrind-workloads
+    count editor "$typical/editor_probe"
+    count controls $floor controls --print-painted
+    count text $floor text --print-painted
 fi
 
 part "End"

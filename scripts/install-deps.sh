@@ -2,7 +2,7 @@
 # Installs, from Debian's packages, whatever the build and the tests need and the machine lacks.
 set -eu
 
-packages="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core qt6-translations-l10n googletest $*"
+packages="cmake ninja-build g++ python3 qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core qt6-translations-l10n googletest $*"
 
 missing=""
 for package in $packages; do

@@ -1,14 +1,14 @@
 // Starts programs many times, taking turns so that drift on the machine touches all of them
-// alike, and prints one JSON line per run: how long after its start the program reached each
-// stage, in milliseconds, and its memory peak.
+// alike, and prints one JSON line per run: how long after its start the program was painted (or
+// mapped), in milliseconds, and its memory peak then.
 //
 //   startup_driver [--until-mapped] RUNS WARMUPS NAME=COMMAND...
 //
 // COMMAND is a program, looked up in PATH, and its arguments, separated by spaces. A program's
 // start is the moment just before the driver forks it, so the figures include loading the program
-// and its libraries. Without --until-mapped each program is a probe that prints its own stamps
-// (StartupStamps) and quits. With it, any program: its one stage, "mapped", is when its top-level
-// window is mapped on the X display; its memory peak (VmHWM) is read then, and it is killed.
+// and its libraries. Without --until-mapped each program prints when it was painted
+// (paint_probe.h) and quits. With it, any program: the time is when its top-level window is mapped
+// on the X display; its memory peak (VmHWM) is read then, and it is killed.
 
 #include <fcntl.h>
 #include <poll.h>
@@ -38,7 +38,7 @@ struct Program {
 };
 
 struct Run {
-    std::vector<std::pair<std::string, double>> stageMs;
+    double ms = 0;
     long peakKiB = 0;
 };
 
@@ -85,7 +85,7 @@ void reap(const Program& program, pid_t child, bool killed) {
 
 std::string readUntilClosed(int fd, pid_t child, std::int64_t deadline) {
     std::string output;
-    char buffer[4096];
+    char buffer[256];
     for (pollfd waiting{fd, POLLIN, 0}; monotonicNanoseconds() < deadline;) {
         if (poll(&waiting, 1, 100) > 0) {
             const ssize_t got = read(fd, buffer, sizeof buffer);
@@ -96,10 +96,10 @@ std::string readUntilClosed(int fd, pid_t child, std::int64_t deadline) {
         }
     }
     kill(child, SIGKILL);
-    throw std::runtime_error("a probe did not finish in time");
+    throw std::runtime_error("a program did not finish in time");
 }
 
-Run runProbe(const Program& program) {
+Run runUntilPainted(const Program& program) {
     int pipeFds[2];
     if (pipe2(pipeFds, O_CLOEXEC) != 0) {
         throw std::runtime_error("no pipe");
@@ -110,22 +110,14 @@ Run runProbe(const Program& program) {
     const std::string output = readUntilClosed(pipeFds[0], child, start + kRunTimeLimitNs);
     close(pipeFds[0]);
     reap(program, child, false);
-
+    std::istringstream words(output);
+    std::string word;
+    long long painted = 0;
     Run run;
-    std::istringstream lines(output);
-    for (std::string word; lines >> word;) {
-        if (word == "stage") {
-            std::string stage;
-            long long nanoseconds = 0;
-            lines >> stage >> nanoseconds;
-            run.stageMs.emplace_back(stage, static_cast<double>(nanoseconds - start) / 1e6);
-        } else if (word == "peak_kib") {
-            lines >> run.peakKiB;
-        }
+    if (!(words >> word >> painted >> run.peakKiB) || word != "painted" || run.peakKiB <= 0) {
+        throw std::runtime_error(program.name + " printed no paint: " + output);
     }
-    if (run.stageMs.empty() || run.peakKiB <= 0) {
-        throw std::runtime_error(program.name + " printed no stamps: " + output);
-    }
+    run.ms = static_cast<double>(painted - start) / 1e6;
     return run;
 }
 
@@ -139,18 +131,7 @@ Run runUntilMapped(const Program& program, orvane::bench::WindowMapWatch& watch,
     if (!mapped || peak <= 0) {
         throw std::runtime_error(program.name + " showed no window");
     }
-    return {{{"mapped", static_cast<double>(*mapped - start) / 1e6}}, peak};
-}
-
-void print(const Program& program, bool warmup, const Run& run) {
-    std::printf(R"({"program": "%s", "warmup": %s, "peak_kib": %ld, "ms": {)", program.name.c_str(),
-                warmup ? "true" : "false", run.peakKiB);
-    const char* separator = "";
-    for (const auto& [stage, ms] : run.stageMs) {
-        std::printf(R"(%s"%s": %.3f)", separator, stage.c_str(), ms);
-        separator = ", ";
-    }
-    std::printf("}}\n");
+    return {static_cast<double>(*mapped - start) / 1e6, peak};
 }
 
 }  // namespace
@@ -179,8 +160,12 @@ int main(int argc, char** argv) {
         const int devNull = open("/dev/null", O_WRONLY | O_CLOEXEC);
         for (int round = 0; round < warmups + runs; ++round) {
             for (const Program& program : programs) {
-                print(program, round < warmups,
-                      watch ? runUntilMapped(program, *watch, devNull) : runProbe(program));
+                const Run run =
+                    watch ? runUntilMapped(program, *watch, devNull) : runUntilPainted(program);
+                std::printf(R"({"program": "%s", "warmup": %s, "ms": %.3f, "peak_kib": %ld})"
+                            "\n",
+                            program.name.c_str(), round < warmups ? "true" : "false", run.ms,
+                            run.peakKiB);
             }
         }
     } catch (const std::exception& error) {

@@ -1,12 +1,10 @@
 #include "support/stock_window.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyleFactory>
 #include <vector>
 
 #include "platform/twips.h"
@@ -70,11 +68,6 @@ QWidget* stockControl(const ControlDesign& control, QWidget* parent) {
 
 }  // namespace
 
-void setUpLikeEditor() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-}
-
 std::unique_ptr<QWidget> editorSizedWindow() {
     const platform::FormDesign& design = form1::design();
     auto window = std::make_unique<QWidget>();
@@ -96,8 +89,12 @@ std::unique_ptr<QWidget> stockControlsWindow() {
                               ? window.get()
                               : widgets.at(static_cast<std::size_t>(control.container));
         QWidget* widget = stockControl(control, parent);
-        widget->setObjectName(
-            QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size())));
+        QString name =
+            QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size()));
+        if (control.index >= 0) {
+            name += QStringLiteral("(%1)").arg(control.index);
+        }
+        widget->setObjectName(name);
         widget->setGeometry(pixels(control.rect.left), pixels(control.rect.top),
                             pixels(control.rect.width), pixels(control.rect.height));
         widgets.push_back(widget);

@@ -5,10 +5,6 @@
 
 namespace orvane::bench {
 
-// What the editor's Qt toolkit sets up before it makes its window: the Windows style, and DejaVu
-// Sans wherever Verdana is asked for and missing.
-void setUpLikeEditor();
-
 // An empty top-level window of the editor's size (450 × 361) and font (Verdana 8.25 pt).
 std::unique_ptr<QWidget> editorSizedWindow();
 

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 namespace orvane {
 namespace {
@@ -40,19 +41,25 @@ std::u16string alarmSuffix(std::int16_t value) {
 
 }  // namespace
 
-void CaptionTable::rebuild(std::int16_t highAlarm, std::int16_t lowAlarm) {
-    const std::u16string highSuffix = alarmSuffix(highAlarm);
-    const std::u16string lowSuffix = alarmSuffix(lowAlarm);
+CaptionTable::CaptionTable() {
     for (int slot = 0; slot < static_cast<int>(kCaptionTexts.size()); ++slot) {
+        for (int language = 0; language < kTexts; ++language) {
+            entries_[place(language, slot)] =
+                kCaptionTexts[static_cast<std::size_t>(slot)][static_cast<std::size_t>(language)];
+        }
+    }
+}
+
+void CaptionTable::rebuild(std::int16_t highAlarm, std::int16_t lowAlarm) {
+    const std::array<std::pair<int, std::int16_t>, 2> alarms = {
+        {{kHighAlarmSlot, highAlarm}, {kLowAlarmSlot, lowAlarm}}};
+    for (const auto& [slot, value] : alarms) {
+        const std::u16string suffix = alarmSuffix(value);
         for (int language = 0; language < kTexts; ++language) {
             std::u16string& text = entries_[place(language, slot)];
             text =
                 kCaptionTexts[static_cast<std::size_t>(slot)][static_cast<std::size_t>(language)];
-            if (slot == kHighAlarmSlot) {
-                text += highSuffix;
-            } else if (slot == kLowAlarmSlot) {
-                text += lowSuffix;
-            }
+            text += suffix;
         }
     }
 }

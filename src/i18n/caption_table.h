@@ -26,7 +26,9 @@ class CaptionTable {
     static constexpr int kExitTitleSlot = 7;
     static constexpr int kExitQuestionSlot = 8;
 
-    // Rebuilds every entry; the two alarm captions carry the given values.
+    CaptionTable();
+
+    // Puts the given values into the two alarm captions; no other entry ever changes.
     void rebuild(std::int16_t highAlarm, std::int16_t lowAlarm);
 
     // Throws std::out_of_range outside 0 <= language < kLanguages and 0 <= slot < kSlots.

@@ -30,15 +30,23 @@ constexpr std::array<Described, 9> kDescribed = {{
 
 }  // namespace
 
+// Only what changed: every text when the language does, otherwise the names that carry a value.
 void Form1::describeControls() {
+    static_assert(kDescribed.size() == std::tuple_size_v<decltype(accessibleNames_)>);
     const int column = CaptionTable::columnFor(languageIndex());
-    for (const Described& described : kDescribed) {
+    for (std::size_t i = 0; i < kDescribed.size(); ++i) {
+        const Described& described = kDescribed[i];
         const std::u16string_view name = described.frame >= 0
                                              ? captions_.entry(column, described.frame)
                                              : accessibleName(described.role, column);
+        if (column == describedColumn_ && name == accessibleNames_[i]) {
+            continue;
+        }
+        accessibleNames_[i] = name;
         window_->setAccessibleText(described.control, name,
                                    accessibleDescription(described.role, column));
     }
+    describedColumn_ = column;
 }
 
 }  // namespace orvane

@@ -42,7 +42,11 @@ void Form1::show() {
 }
 
 void Form1::setFrameCaption(int frame, std::u16string_view caption) {
-    window_->setText(form1::frame(frame), caption);
+    std::u16string& shown = frameCaptions_.at(static_cast<std::size_t>(frame));
+    if (shown != caption) {
+        shown = caption;
+        window_->setText(form1::frame(frame), caption);
+    }
 }
 
 // --- Editor state: every value is read from and written to its control. ---

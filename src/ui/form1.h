@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "core/editor_state.h"
 #include "i18n/caption_table.h"
@@ -78,6 +80,10 @@ class Form1 final : public EditorState, private FrameCaptions, private platform:
     CaptionTable captions_;
     SettingsFileSnapshot loadedFile_;
     bool labelsPending_ = false;  // the frames do not show the table yet
+    // What the window shows, so that only texts that change reach it.
+    std::array<std::u16string, FrameCaptions::kFrameCount> frameCaptions_;
+    std::array<std::u16string, 9> accessibleNames_;
+    int describedColumn_ = -1;
     std::unique_ptr<platform::Window> window_;
 };
 

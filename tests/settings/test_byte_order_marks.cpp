@@ -42,6 +42,7 @@ class TestByteOrderMarks : public QObject {
   private slots:
     void load_fileWithByteOrderMark_readsItsEncoding_data();
     void load_fileWithByteOrderMark_readsItsEncoding();
+    void load_utf8LineStartingWithAnotherMark_readsTheLine();
 };
 
 void TestByteOrderMarks::load_fileWithByteOrderMark_readsItsEncoding_data() {
@@ -71,6 +72,22 @@ void TestByteOrderMarks::load_fileWithByteOrderMark_readsItsEncoding() {
                  v.highAlarm = 55;
                  v.sms[0] = u"+31 6";
                  v.language = 3;
+             }));
+}
+
+// Two such files joined into one: the second file's mark starts a line.
+void TestByteOrderMarks::load_utf8LineStartingWithAnotherMark_readsTheLine() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(
+        orvane::testing::writeBytes(folder.filePath("SETTINGS.TXT"),
+                                    "\xEF\xBB\xBFHIGH ALARM=55\r\n\xEF\xBB\xBFLOW ALARM=44\r\n"));
+
+    FakeEditorState state(untouchedValues());
+    orvane::LoadSettings(state, folder.path().toStdU16String());
+    QCOMPARE(state.values(), untouchedValuesWith([](SettingValues& v) {
+                 v.highAlarm = 55;
+                 v.lowAlarm = 44;
              }));
 }
 

@@ -1,14 +1,23 @@
 #include "platform/qt/combo_box.h"
 
+#include <QCompleter>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalBlocker>
 
 namespace orvane::platform::qt {
 
 ComboBox::ComboBox(ControlId id, FormEvents& events, QWidget* parent) : QComboBox(parent) {
-    setEditable(true);
+    // Handing the combo box a text field makes it editable without building its entry list
+    // before it is first dropped down. The field's completer is there only so that Qt builds
+    // none of its own: Windows completes nothing as you type.
+    auto* field = new QLineEdit(this);
+    const QPointer<QCompleter> placeholder = new QCompleter(field);
+    field->setCompleter(placeholder);
+    setLineEdit(field);
+    setCompleter(nullptr);
+    delete placeholder;  // if Qt has not already
     setInsertPolicy(QComboBox::NoInsert);
-    setCompleter(nullptr);  // Windows completes nothing as you type
     // Qt picks the entry named by the typed text when Return is pressed or the focus leaves;
     // here typed text never selects an entry.
     disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);

@@ -1,42 +1,109 @@
 #include "platform/qt/pictures.h"
 
-#include <QImageReader>
+#include <QIconEngine>
+#include <QPainter>
 #include <QPixmap>
-#include <QString>
+#include <algorithm>
+#include <span>
+
+#include "platform/qt/picture_data.h"
 
 namespace orvane::platform::qt {
 namespace {
 
-// Read as XPM, which Qt reads itself: a reader left to detect the format first loads every image
-// format plugin installed (SVG, JPEG...) to ask each whether it reads the file.
-QPixmap readXpm(const QString& path) {
-    QImageReader reader(path, "xpm");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
-}
+using pictures::Image;
 
-QIcon iconFromFiles(const QString& stem, std::initializer_list<int> sizes) {
-    QIcon icon;
-    for (const int size : sizes) {
-        icon.addPixmap(readXpm(QStringLiteral(":/icons/%1_%2.xpm").arg(stem).arg(size)));
+// A picture in several sizes that turns a size into pixels only when it is asked for: a window
+// shows one or two of them. What it gives is what an icon holding every size gives: it fills a
+// QIcon with the size such an icon would pick, and lets that icon answer.
+class PictureEngine final : public QIconEngine {
+  public:
+    explicit PictureEngine(std::span<const Image> images) : images_(images) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return loadedFor(size).pixmap(size, 1.0, mode, state);
     }
-    return icon;
+
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return loadedFor(size).pixmap(size / scale, scale, mode, state);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        loadedFor(rect.size() * painter->device()->devicePixelRatio())
+            .paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return loadedFor(size).actualSize(size, mode, state);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        QList<QSize> sizes;
+        if (mode == QIcon::Normal && state == QIcon::Off) {
+            for (const Image& image : images_) {
+                sizes.append(QSize(image.size, image.size));
+            }
+        }
+        return sizes;
+    }
+
+    bool isNull() override { return images_.empty(); }
+    QIconEngine* clone() const override { return new PictureEngine(*this); }
+
+  private:
+    PictureEngine(const PictureEngine& other) = default;
+
+    // The smallest picture at least as large as asked for, or else the largest, as QIcon picks.
+    const Image& bestFor(const QSize& size) const {
+        const int wanted = size.width() * size.height();
+        const auto large = std::find_if(
+            images_.begin(), images_.end(),
+            [wanted](const Image& image) { return image.size * image.size >= wanted; });
+        return large != images_.end() ? *large : images_.back();
+    }
+
+    const QIcon& loadedFor(const QSize& size) {
+        const Image& image = bestFor(size);
+        const QSize imageSize(image.size, image.size);
+        if (!loaded_.availableSizes().contains(imageSize)) {
+            QImage pixels(image.pixels, image.size, image.size, image.size,
+                          QImage::Format_Indexed8);
+            pixels.setColorTable(colourTable());
+            loaded_.addPixmap(QPixmap::fromImage(pixels));
+        }
+        return loaded_;
+    }
+
+    static const QList<QRgb>& colourTable() {
+        static const QList<QRgb> table(pictures::kColours.begin(), pictures::kColours.end());
+        return table;
+    }
+
+    std::span<const Image> images_;  // by size, smallest first
+    QIcon loaded_;
+};
+
+std::span<const Image> imagesOf(Picture picture) {
+    switch (picture) {
+        case Picture::MonitorHousing:
+            return pictures::kOrvane;
+        case Picture::FolderWithMagnifier:
+            return pictures::kDataFolder;
+        case Picture::DeskGlobe:
+            return pictures::kProductPage;
+        case Picture::None:
+            break;
+    }
+    return {};
 }
 
 }  // namespace
 
 QIcon pictureIcon(Picture picture) {
-    switch (picture) {
-        case Picture::MonitorHousing:
-            return iconFromFiles(QStringLiteral("orvane"), {32, 48, 64});
-        case Picture::FolderWithMagnifier:
-            return iconFromFiles(QStringLiteral("data_folder"), {16, 24, 32, 48, 64});
-        case Picture::DeskGlobe:
-            return iconFromFiles(QStringLiteral("product_page"), {16, 24, 32, 48, 64});
-        case Picture::None:
-            break;
-    }
-    return {};
+    const std::span<const Image> images = imagesOf(picture);
+    return images.empty() ? QIcon() : QIcon(new PictureEngine(images));
 }
 
 }  // namespace orvane::platform::qt

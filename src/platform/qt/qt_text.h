@@ -9,8 +9,4 @@ inline QString toQString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline QStringView toQStringView(std::u16string_view text) {
-    return {text.data(), static_cast<qsizetype>(text.size())};
-}
-
 }  // namespace orvane::platform::qt

@@ -1,18 +1,14 @@
 #include "platform/qt/qt_toolkit.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QStyleFactory>
 
+#include "platform/qt/look.h"
 #include "platform/qt/qt_window.h"
 
 namespace orvane::platform::qt {
 
 QtToolkit::QtToolkit() {
-    // The window's geometry is fixed, so its look must not depend on the desktop's theme.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
-    // Debian has no Verdana; DejaVu Sans shares its wide proportions and large x-height.
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    setUpLook();
 }
 
 std::unique_ptr<Window> QtToolkit::createWindow(const FormDesign& design, FormEvents& events) {

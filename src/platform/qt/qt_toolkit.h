@@ -5,7 +5,7 @@
 namespace orvane::platform::qt {
 
 // Windows made of Qt widgets, on the QApplication that already exists. Sets the look every
-// window of the program shares: one style everywhere, and Verdana's stand-in where it is missing.
+// window of the program shares (look.h).
 class QtToolkit final : public Toolkit {
   public:
     QtToolkit();

@@ -1,8 +1,9 @@
-// Makes a hostile SETTINGS.TXT, for timing the editor's start-up beside it:
+// Makes a SETTINGS.TXT for timing the editor's start-up beside it:
 //
-//   hostile_settings_file sparse|alternating|growing|fifo|device PATH
+//   make_settings_file typical|sparse|alternating|growing|fifo|device PATH
 //
-// sparse: 10 GB, nearly all of it a hole of zero bytes; alternating: 100 MB of lines "LANGUAGE=1"
+// typical: the seven lines a technician leaves (typical_settings.h); and the hostile ones. sparse:
+// 10 GB, nearly all of it a hole of zero bytes; alternating: 100 MB of lines "LANGUAGE=1"
 // and "LANGUAGE=2" in turn, each of which relabels the window; growing: a typical file to which
 // 64 KiB more are added every millisecond until the program is killed (back to nothing at 1 GiB,
 // to spare the disk); fifo: a named pipe no one writes to; device: the character device of
@@ -80,8 +81,9 @@ int makeFile(std::string_view kind, const char* path) {
     if (kind == "growing") {
         return writeAll(file, orvane::bench::kTypicalSettings) ? keepGrowing(file) : 1;
     }
-    const bool made =
-        kind == "sparse" ? ftruncate(file, kSparseBytes) == 0 : writeAlternating(file);
+    const bool made = kind == "typical"  ? writeAll(file, orvane::bench::kTypicalSettings)
+                      : kind == "sparse" ? ftruncate(file, kSparseBytes) == 0
+                                         : writeAlternating(file);
     return close(file) == 0 && made ? 0 : 1;
 }
 
@@ -90,7 +92,7 @@ int makeFile(std::string_view kind, const char* path) {
 int main(int argc, char** argv) {
     const std::string_view kind = argc == 3 ? argv[1] : "";
     const char* const path = argc == 3 ? argv[2] : nullptr;
-    if (kind == "sparse" || kind == "alternating" || kind == "growing") {
+    if (kind == "typical" || kind == "sparse" || kind == "alternating" || kind == "growing") {
         return makeFile(kind, path);
     }
     if (kind == "fifo") {
@@ -101,6 +103,7 @@ int main(int argc, char** argv) {
                    ? 0
                    : 1;
     }
-    std::fprintf(stderr, "usage: %s sparse|alternating|growing|fifo|device PATH\n", argv[0]);
+    std::fprintf(stderr, "usage: %s typical|sparse|alternating|growing|fifo|device PATH\n",
+                 argv[0]);
     return 2;
 }

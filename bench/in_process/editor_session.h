@@ -15,8 +15,8 @@
 namespace orvane::bench {
 
 // The real editor, brought up by Main with the Qt toolkit, dialogs and shell, from a temporary
-// program folder that holds the given SETTINGS.TXT (none when it is empty). The window is shown
-// and painted once the session exists. Needs the QApplication to exist.
+// program folder that holds the given SETTINGS.TXT. The window is shown and painted once the
+// session exists. Needs the QApplication to exist.
 class EditorSession {
   public:
     explicit EditorSession(std::string_view settings);
@@ -25,7 +25,6 @@ class EditorSession {
     Form1& form() { return *form_; }
     QWidget& window() const;
     std::u16string folder() const { return dir_.path().toStdU16String(); }
-    QString path(const QString& name) const { return dir_.filePath(name); }
 
   private:
     QTemporaryDir dir_;
@@ -35,15 +34,12 @@ class EditorSession {
     std::unique_ptr<Form1> form_;
 };
 
-// The QApplication of a benchmark program that runs the editor in process: on the offscreen
-// platform unless QT_QPA_PLATFORM names another, set up as the editor sets Qt up.
+// The QApplication of a program that runs the editor in process: on the offscreen platform unless
+// QT_QPA_PLATFORM names another.
 std::unique_ptr<QApplication> startApplication(int& argc, char** argv);
 
-// Runs the program's Google Benchmark cases under that application.
-int runBenchmarks(int argc, char** argv);
-
-// Writes `bytes` to the file, replacing it; false when that fails.
-bool writeFile(const QString& path, std::string_view bytes);
+// Writes SETTINGS.TXT into the folder, replacing it; false when that fails.
+bool writeSettings(const QString& folder, std::string_view bytes);
 
 // Waits until the shown window is exposed, then paints it.
 void waitUntilPainted(QWidget& window);

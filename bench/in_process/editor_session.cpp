@@ -1,21 +1,19 @@
-#include "support/editor_session.h"
-
-#include <benchmark/benchmark.h>
+#include "in_process/editor_session.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QTest>
 #include <stdexcept>
 
+#include "platform/qt/look.h"
 #include "platform/qt/qt_window.h"
-#include "support/stock_window.h"
 
 namespace orvane::bench {
 
 EditorSession::EditorSession(std::string_view settings) {
-    if (!dir_.isValid() || (!settings.empty() &&
-                            !writeFile(dir_.filePath(QStringLiteral("SETTINGS.TXT")), settings))) {
+    if (!dir_.isValid() || !writeSettings(dir_.path(), settings)) {
         throw std::runtime_error("cannot make the program folder");
     }
     form_ = Main({toolkit_, folder(), dialogs_, shell_});
@@ -33,23 +31,12 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     auto application = std::make_unique<QApplication>(argc, argv);
-    setUpLikeEditor();
+    platform::qt::setUpLook();  // for the stock windows too
     return application;
 }
 
-int runBenchmarks(int argc, char** argv) {
-    const auto application = startApplication(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
-
-bool writeFile(const QString& path, std::string_view bytes) {
-    QFile file(path);
+bool writeSettings(const QString& folder, std::string_view bytes) {
+    QFile file(QDir(folder).filePath(QStringLiteral("SETTINGS.TXT")));
     const auto size = static_cast<qint64>(bytes.size());
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes.data(), size) == size;
