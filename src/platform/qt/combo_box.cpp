@@ -2,7 +2,6 @@
 
 #include <QCompleter>
 #include <QLineEdit>
-#include <QPointer>
 #include <QSignalBlocker>
 
 namespace orvane::platform::qt {
@@ -10,13 +9,11 @@ namespace orvane::platform::qt {
 ComboBox::ComboBox(ControlId id, FormEvents& events, QWidget* parent) : QComboBox(parent) {
     // Handing the combo box a text field makes it editable without building its entry list
     // before it is first dropped down. The field's completer is there only so that Qt builds
-    // none of its own: Windows completes nothing as you type.
+    // none of its own: Windows completes nothing as you type. The field owns it either way.
     auto* field = new QLineEdit(this);
-    const QPointer<QCompleter> placeholder = new QCompleter(field);
-    field->setCompleter(placeholder);
+    field->setCompleter(new QCompleter(field));
     setLineEdit(field);
     setCompleter(nullptr);
-    delete placeholder;  // if Qt has not already
     setInsertPolicy(QComboBox::NoInsert);
     // Qt picks the entry named by the typed text when Return is pressed or the focus leaves;
     // here typed text never selects an entry.
