@@ -36,7 +36,8 @@ def main():
             _, _, rows = read_xpm(path)
             pixels = [len(PALETTE) if index is TRANSPARENT else index
                       for row in rows for index in row]
-            lines += [f"inline constexpr std::array<unsigned char, {len(pixels)}> "
+            # QImage wants its rows to start on 32-bit boundaries.
+            lines += [f"alignas(4) inline constexpr std::array<unsigned char, {len(pixels)}> "
                       f"{identifier(name)}{size} = {{",
                       "    " + ",".join(map(str, pixels)) + "};"]
         entries = ", ".join(f"{{{size}, {identifier(name)}{size}.data()}}" for size, _ in sizes)
