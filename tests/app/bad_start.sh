@@ -1,11 +1,9 @@
 #!/bin/sh
-# Starts the real editor from a folder of its own in conditions it must cope with:
-#   bad_start.sh no-display EDITOR   no DISPLAY or WAYLAND_DISPLAY, then an X server that is not
-#                                    there: one line on standard error, status 1, no core dump
-#   bad_start.sh qt-options EDITOR   Qt's own options on the command line change nothing
+# Starts the real editor from a folder of its own without a display: with no DISPLAY or
+# WAYLAND_DISPLAY, then with an X server that is not there, it prints one line on standard error
+# and ends with status 1, without a core dump. Usage: bad_start.sh EDITOR
 set -eu
-mode=$1
-editor=$2
+editor=$1
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 cp "$editor" "$folder/"
@@ -29,38 +27,10 @@ expect_no_display() {
     echo "$what: $(cat "$folder/err")"
 }
 
-case $mode in
-    no-display)
-        expect_no_display "no display" -u DISPLAY
-        # A display number that no X server of this machine listens on.
-        number=737
-        while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
-            number=$((number + 1))
-        done
-        expect_no_display "no X server" DISPLAY=":$number"
-        ;;
-    qt-options)
-        # Each of these, if Qt took it, would keep the window from coming up headless.
-        env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen "$program" -platform xcb \
-            -platformpluginpath "$folder/none" -stylesheet "$folder/none.qss" -reverse \
-            > "$folder/output.txt" 2>&1 &
-        pid=$!
-        sleep 2
-        if ! kill -0 "$pid" 2>/dev/null; then
-            echo "the editor stopped on its own:"
-            cat "$folder/output.txt"
-            exit 1
-        fi
-        kill "$pid"
-        wait "$pid" 2>/dev/null || true
-        if grep -v -e '^QStandardPaths:' "$folder/output.txt"; then
-            echo "the editor printed the lines above"
-            exit 1
-        fi
-        echo "Qt's options were left alone"
-        ;;
-    *)
-        echo "usage: $0 no-display|qt-options EDITOR" >&2
-        exit 2
-        ;;
-esac
+expect_no_display "no display" -u DISPLAY
+# A display number that no X server of this machine listens on.
+number=737
+while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
+    number=$((number + 1))
+done
+expect_no_display "no X server" DISPLAY=":$number"
