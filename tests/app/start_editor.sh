@@ -1,19 +1,21 @@
 #!/bin/sh
 # Starts the real editor, headless, from a folder of its own with a settings file beside it, and
 # checks that it comes up and stays up without complaint: start_editor.sh EDITOR [ARGUMENT...].
-# Arguments go on its command line; the editor takes none, so they must change nothing.
+# Arguments go on its command line; the editor takes none, so they must change nothing. PLANT names
+# a folder whose files are put beside the editor; PLATFORMS, the platforms Qt tries in turn.
 set -eu
 editor=$1
 shift
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 cp "$editor" "$folder/"
+[ -z "${PLANT:-}" ] || cp -R "$PLANT/." "$folder/"
 printf 'JOB=Smoke test\r\nHIGH ALARM=60\r\nLOW ALARM=20\r\nLANGUAGE=1\r\n' > "$folder/SETTINGS.TXT"
 before=$(cksum < "$folder/SETTINGS.TXT")
 
 # No display either, so that a Qt option obeyed (say "-platform xcb") would stop the editor.
-env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen "$folder/$(basename "$editor")" "$@" \
-    > "$folder/output.txt" 2>&1 &
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM="${PLATFORMS:-offscreen}" \
+    "$folder/$(basename "$editor")" "$@" > "$folder/output.txt" 2>&1 &
 pid=$!
 sleep 2
 if ! kill -0 "$pid" 2>/dev/null; then

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/posix/program_folder.h"
+#include "platform/qt/plugin_folders.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_toolkit.h"
@@ -39,6 +40,7 @@ class QtDesktop final : public Desktop {
 }  // namespace
 
 std::unique_ptr<Desktop> startDesktop(int& argc, char** argv) {
+    qt::keepPluginsToQtFolders();
     static std::string fallbackName = "orvane-pm";  // for a start with no arguments at all
     return std::make_unique<QtDesktop>(argc > 0 && argv[0] != nullptr ? argv[0]
                                                                       : fallbackName.data());
