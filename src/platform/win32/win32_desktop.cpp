@@ -1,3 +1,4 @@
+#include "platform/win32/dll_search.h"
 #include "platform/win32/program_folder.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_shell.h"
@@ -19,6 +20,7 @@ class Win32Desktop final : public Desktop {
 }  // namespace
 
 std::unique_ptr<Desktop> startDesktop(int& /*argc*/, char** /*argv*/) {
+    win32::loadDllsOnlyFromSystem();
     return std::make_unique<Win32Desktop>();
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/toolkit.h"
 #include "platform/win32/windows_api.h"
 
 #include <filesystem>
@@ -39,6 +40,24 @@ TEST(ProgramFile, manifest_asksToRunAsInvokerWithoutUiAccess) {
     const std::string element = manifest.substr(start, manifest.find('>', start) - start);
     EXPECT_NE(element.find("level=\"asInvoker\""), std::string::npos) << element;
     EXPECT_NE(element.find("uiAccess=\"false\""), std::string::npos) << element;
+}
+
+// Once started, the program asks Windows for DLLs by name only from the system folder.
+TEST(ProgramFile, dllPlantedBesideTheProgram_notLoadedOnceStarted) {
+    std::wstring self(MAX_PATH, L'\0');
+    self.resize(GetModuleFileNameW(nullptr, self.data(), MAX_PATH));
+    const std::filesystem::path planted =
+        std::filesystem::path(self).replace_filename("planted.dll");
+    std::filesystem::copy_file(self, planted, std::filesystem::copy_options::overwrite_existing);
+    HMODULE found = LoadLibraryW(L"planted.dll");
+    ASSERT_NE(found, nullptr) << "not found even before start-up";
+    FreeLibrary(found);
+    int argumentCount = 0;
+    const auto desktop = orvane::platform::startDesktop(argumentCount, nullptr);
+    found = LoadLibraryW(L"planted.dll");
+    EXPECT_EQ(found, nullptr);
+    FreeLibrary(found);
+    std::filesystem::remove(planted);
 }
 
 }  // namespace
