@@ -1,4 +1,5 @@
-// What the program file carries beside its code: the manifest Windows reads before it starts it.
+// What the program file carries beside its code (the manifest Windows reads before it starts it),
+// and where it lets Windows look for DLLs once started.
 
 #include <gtest/gtest.h>
 
