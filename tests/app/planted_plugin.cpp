@@ -7,7 +7,7 @@
 class PlantedPlugin : public QObject {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID "org.qt-project.Qt.QPA.QPlatformIntegrationFactoryInterface.5.3" FILE
-                      "planted_plugin.json")
+                          "planted_plugin.json")
 };
 
 namespace {
