@@ -1,6 +1,5 @@
-// A library planted beside the editor, made as Qt's platform plugin "planted". Should the editor
-// load it, it says so on standard error, which the start-up test takes for a failure.
-
+// Made as Qt's platform plugin "planted" and planted beside the editor: loaded, it says so on
+// standard error, which the start-up test takes for a failure.
 #include <QObject>
 #include <cstdio>
 
@@ -10,8 +9,6 @@ class PlantedPlugin : public QObject {
                           "planted_plugin.json")
 };
 
-namespace {
-const bool announced = std::fputs("the planted plugin was loaded\n", stderr) >= 0;
-}  // namespace
+static const bool announced = std::fputs("the planted plugin was loaded\n", stderr) >= 0;
 
 #include "planted_plugin.moc"

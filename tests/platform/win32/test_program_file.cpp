@@ -47,15 +47,12 @@ TEST(ProgramFile, manifest_asksToRunAsInvokerWithoutUiAccess) {
 TEST(ProgramFile, dllPlantedBesideTheProgram_notLoadedOnceStarted) {
     std::wstring self(MAX_PATH, L'\0');
     self.resize(GetModuleFileNameW(nullptr, self.data(), MAX_PATH));
-    const std::filesystem::path planted =
-        std::filesystem::path(self).replace_filename("planted.dll");
+    const auto planted = std::filesystem::path(self).replace_filename("planted.dll");
     std::filesystem::copy_file(self, planted, std::filesystem::copy_options::overwrite_existing);
-    HMODULE found = LoadLibraryW(L"planted.dll");
-    ASSERT_NE(found, nullptr) << "not found even before start-up";
-    FreeLibrary(found);
+    ASSERT_TRUE(FreeLibrary(LoadLibraryW(L"planted.dll"))) << "not found even before start-up";
     int argumentCount = 0;
     const auto desktop = orvane::platform::startDesktop(argumentCount, nullptr);
-    found = LoadLibraryW(L"planted.dll");
+    const HMODULE found = LoadLibraryW(L"planted.dll");
     EXPECT_EQ(found, nullptr);
     FreeLibrary(found);
     std::filesystem::remove(planted);
