@@ -11,6 +11,12 @@ if [ "${1:-}" = "--optional" ]; then
     shift 2
 fi
 packages="cmake ninja-build g++ python3 qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core qt6-translations-l10n googletest $*"
+for package in $optional; do
+    case " $packages " in
+        *" $package "*) ;;
+        *) packages="$packages $package" ;;
+    esac
+done
 
 missing=""
 missing_optional=""
@@ -29,7 +35,7 @@ give_up() {
     echo "Missing packages:$missing$missing_optional. Install them as root with:"
     echo "    apt-get install --no-install-recommends$missing$missing_optional"
     [ -z "$missing" ] || exit 1
-    echo "Going on without$missing_optional, which only improve the run."
+    echo "Going on: the editor runs without$missing_optional."
     exit 0
 }
 
