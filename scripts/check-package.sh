@@ -23,15 +23,13 @@ monitor_folder() {
 
 # expect_saved FOLDER: the save went into FOLDER/SETTINGS.TXT, with the values it held before.
 expect_saved() {
-    printf "$saved" > "$1/expected"
-    if ! cmp "$1/SETTINGS.TXT" "$1/expected"; then
+    if ! printf "$saved" | cmp "$1/SETTINGS.TXT" -; then
         echo "SETTINGS.TXT beside the unpacked editor was not saved with its own values; it holds:"
         od -c "$1/SETTINGS.TXT"
         exit 1
     fi
-    rm "$1/expected"
-    [ "$(find "$1" -name SETTINGS.TXT | wc -l)" -eq 1 ] || { echo "a second SETTINGS.TXT:"; \
-        find "$1" -name SETTINGS.TXT; exit 1; }
+    others=$(find "$1" -name SETTINGS.TXT ! -path "$1/SETTINGS.TXT")
+    [ -z "$others" ] || { echo "the editor made another SETTINGS.TXT: $others"; exit 1; }
 }
 
 # in_x_session COMMAND...: runs the command on a new Xvfb of this machine with openbox, the X
@@ -42,7 +40,8 @@ in_x_session() {
     while [ ! -s "$root.display" ]; do sleep 0.1; done
     mkdir -p "$root/tmp/.X11-unix"
     mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
-    export DISPLAY=":$(cat "$root.display")"
+    DISPLAY=":$(cat "$root.display")"
+    export DISPLAY
     openbox > /dev/null 2>&1 &
     manager=$!
     sleep 1
