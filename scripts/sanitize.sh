@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds everything with clang, AddressSanitizer and UndefinedBehaviorSanitizer in ./build-sanitize,
 # runs the whole test suite there, then fuzzes the settings file reader for the given number of
-# seconds (default 60). New fuzz inputs go to a temporary folder, not the repository.
+# seconds (default 60). New fuzz inputs go to a temporary folder, not the repository, and the
+# fuzzer's progress to build-sanitize/fuzz.log.
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -10,5 +11,13 @@ cmake --build --preset sanitize
 ctest --preset sanitize
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-build-sanitize/tests/fuzz/fuzz_settings -max_total_time="$seconds" -print_final_stats=1 \
-    "$corpus" tests/fuzz/corpus
+# libFuzzer's progress goes to a log; only its closing figures are printed.
+log=build-sanitize/fuzz.log
+if ! build-sanitize/tests/fuzz/fuzz_settings -max_total_time="$seconds" -print_final_stats=1 \
+    "$corpus" tests/fuzz/corpus > "$log" 2>&1; then
+    tail -n 50 "$log"
+    echo "fuzzing: FAILED; the whole output is in $log"
+    exit 1
+fi
+runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+echo "fuzzing: $runs runs in $seconds s without a failure (progress in $log)"
