@@ -23,7 +23,7 @@ std::u16string windowCaption() {
 std::unique_ptr<Form1> Main(const platform::Services& services) {
     auto form = std::make_unique<Form1>(services);
     platform::Window& window = form->window();
-    window.setCaption(windowCaption());
+    form->setCaption(windowCaption());
     for (int position = 0; position < static_cast<int>(kLanguages.size()); ++position) {
         window.addItem(form1::kCombo1, position, kLanguages[static_cast<std::size_t>(position)]);
     }
@@ -34,6 +34,9 @@ std::unique_ptr<Form1> Main(const platform::Services& services) {
     form->show();
     if (loaded.error.failed()) {
         form->warnIncompleteLoad(loaded.error);
+    }
+    if (loaded.notApplied.any()) {
+        form->warnValuesNotApplied(loaded.notApplied);
     }
     return form;
 }

@@ -21,6 +21,23 @@ constexpr Texts kNotReadCompletely = {
     u"De instellingen konden niet volledig worden gelezen.",
 };
 
+constexpr Texts kNotApplied = {
+    u"Some values in SETTINGS.TXT could not be used as they are; check them before you save.",
+    u"Certaines valeurs de SETTINGS.TXT n'ont pas pu être reprises telles quelles; vérifiez-les "
+    u"avant d'enregistrer.",
+    u"Einige Werte aus SETTINGS.TXT konnten nicht unverändert übernommen werden; prüfen Sie sie "
+    u"vor dem Speichern.",
+    u"Sommige waarden uit SETTINGS.TXT konden niet ongewijzigd worden overgenomen; controleer ze "
+    u"voordat u opslaat.",
+};
+
+constexpr Texts kUnreadableText = {
+    u"The file is text in a form the editor does not read (UTF-32).",
+    u"Le fichier est un texte sous une forme que l'éditeur ne lit pas (UTF-32).",
+    u"Die Datei ist Text in einer Form, die der Editor nicht liest (UTF-32).",
+    u"Het bestand is tekst in een vorm die de editor niet leest (UTF-32).",
+};
+
 constexpr Texts kChangedOnDisk = {
     u"SETTINGS.TXT has been changed by another program since it was opened. Replace it with the "
     u"values shown here?",
@@ -112,6 +129,14 @@ std::u16string saveFailureMessage(int column, std::u16string_view path,
 std::u16string partialReadMessage(int column, std::u16string_view path,
                                   const platform::FileError& error) {
     return message(in(kNotReadCompletely, column), path, fileProblemText(error, column));
+}
+
+std::u16string notAppliedMessage(int column, std::u16string_view path, std::u16string_view detail) {
+    return message(in(kNotApplied, column), path, detail);
+}
+
+std::u16string_view unreadableTextReason(int column) {
+    return in(kUnreadableText, column);
 }
 
 std::u16string_view changedOnDiskQuestion(int column) {

@@ -21,6 +21,13 @@ std::u16string saveFailureMessage(int column, std::u16string_view path,
 std::u16string partialReadMessage(int column, std::u16string_view path,
                                   const platform::FileError& error);
 
+// Values of the file that were not applied as they stand: the sentence, a blank line, the file's
+// path and `detail`, the keys of those values or unreadableTextReason.
+std::u16string notAppliedMessage(int column, std::u16string_view path, std::u16string_view detail);
+
+// Why nothing of a file was applied: its text is in a form the editor does not read.
+std::u16string_view unreadableTextReason(int column);
+
 // Asked before a save replaces a file another program has changed since it was read.
 std::u16string_view changedOnDiskQuestion(int column);
 

@@ -13,8 +13,11 @@ struct ByteOrderMark {
     TextEncoding encoding;
 };
 
-constexpr std::array<ByteOrderMark, 3> kMarks = {{
+// UTF-32 little-endian before UTF-16 little-endian, whose mark begins its own.
+constexpr std::array<ByteOrderMark, 5> kMarks = {{
     {"\xEF\xBB\xBF", TextEncoding::Utf8},
+    {std::string_view("\xFF\xFE\0\0", 4), TextEncoding::Utf32},
+    {std::string_view("\0\0\xFE\xFF", 4), TextEncoding::Utf32},
     {"\xFF\xFE", TextEncoding::Utf16LittleEndian},
     {"\xFE\xFF", TextEncoding::Utf16BigEndian},
 }};
@@ -58,7 +61,7 @@ bool LineReader::fillChunk() {
 
 // Reads until the longest mark could be seen, as a source may hand out one byte at a time.
 void LineReader::detectEncoding() {
-    while (end_ < 3 && fillChunk()) {
+    while (end_ < 4 && fillChunk()) {
     }
     const std::string_view start(chunk_->data(), end_);
     for (const ByteOrderMark& mark : kMarks) {
@@ -95,6 +98,9 @@ std::optional<TextLine> LineReader::next() {
     if (!started_) {
         started_ = true;
         detectEncoding();
+    }
+    if (encoding_ == TextEncoding::Utf32) {
+        return std::nullopt;
     }
     std::u16string units;
     bool cut = false;
@@ -144,6 +150,7 @@ std::u16string LineReader::decode(std::u16string& units, bool cut) const {
             return platform::decodeUtf8(asBytes(units));
         case TextEncoding::Utf16LittleEndian:
         case TextEncoding::Utf16BigEndian:
+        case TextEncoding::Utf32:
             break;
     }
     return units;

@@ -16,8 +16,9 @@ struct TextLine {
 };
 
 // How a settings file's text is stored. Files without a byte-order mark are in the 8-bit code
-// page, as the editor writes them; other editors may save UTF-8 or UTF-16 with a mark.
-enum class TextEncoding { CodePage, Utf8, Utf16LittleEndian, Utf16BigEndian };
+// page, as the editor writes them; other editors may save UTF-8 or UTF-16 with a mark. A file with
+// a UTF-32 mark is text in a form the editor does not read: it gives no lines.
+enum class TextEncoding { CodePage, Utf8, Utf16LittleEndian, Utf16BigEndian, Utf32 };
 
 // Splits the bytes of a settings file into lines. A line ends at CR LF, CR or LF; a last line
 // without an end counts too. A byte-order mark at the start selects UTF-8 or UTF-16 and is not

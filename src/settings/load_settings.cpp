@@ -51,10 +51,25 @@ std::u16string shownSettingsFilePath(const std::optional<std::u16string>& progra
     return path ? platform::displayPath(*path) : std::u16string(kSettingsFileName);
 }
 
-platform::FileError ReadSettings(EditorState& state, platform::ByteReader& source) {
+platform::FileError ReadSettings(EditorState& state, platform::ByteReader& source,
+                                 ValuesNotApplied& notApplied) {
+    std::array<bool, kSettingKeys.size()> skipped{};  // by Setting, which counts the keys in order
     LineReader lines(source);
     while (const std::optional<TextLine> line = lines.next()) {
-        ApplySettingLine(state, line->text, !line->cut);
+        if (const std::optional<Setting> setting =
+                ApplySettingLine(state, line->text, !line->cut)) {
+            skipped.at(static_cast<std::size_t>(*setting)) = true;
+        }
+    }
+    for (const SettingKey& key : kSettingKeys) {
+        if (skipped.at(static_cast<std::size_t>(key.setting))) {
+            notApplied.settings.push_back(key.setting);
+        }
+    }
+    if (lines.encoding() == TextEncoding::Utf32) {
+        notApplied.unreadableText = true;
+        // Read on all the same: a later change is noticed against what was read here.
+        return readToTheEnd(source);
     }
     return lines.error();
 }
@@ -65,8 +80,8 @@ LoadReport LoadSettings(EditorState& state, const std::optional<std::u16string>&
         return {};  // saving says why there is no file
     }
     LoadReport report;
-    report.file = readBounded(*path, report.error, [&state](platform::ByteReader& reader) {
-        return ReadSettings(state, reader);
+    report.file = readBounded(*path, report.error, [&state, &report](platform::ByteReader& reader) {
+        return ReadSettings(state, reader, report.notApplied);
     });
     return report;
 }

@@ -18,20 +18,15 @@ bool sameIgnoringAsciiCase(char16_t a, char16_t b) {
     return foldAscii(a) == foldAscii(b);
 }
 
-void applyNumber(EditorState& state, Setting setting, std::int16_t number) {
-    // A refused value leaves the field as it was, which is all a skipped value needs.
+// False when the editor refuses the value, which leaves the field as it was.
+bool applyNumber(EditorState& state, Setting setting, std::int16_t number) {
     switch (setting) {
         case Setting::HighAlarm:
-            state.setHighAlarm(number);
-            break;
+            return state.setHighAlarm(number);
         case Setting::LowAlarm:
-            state.setLowAlarm(number);
-            break;
-        case Setting::Language:
-            state.setLanguageIndex(number);
-            break;
+            return state.setLowAlarm(number);
         default:
-            break;
+            return state.setLanguageIndex(number);
     }
 }
 
@@ -41,6 +36,22 @@ void applyText(EditorState& state, Setting setting, std::u16string_view text) {
     } else {
         state.setSmsNumber(smsNumberOf(setting), text);
     }
+}
+
+// True when the value was applied as it stands.
+bool applyValue(EditorState& state, Setting setting, std::u16string_view value, bool wholeLine) {
+    if (isNumberSetting(setting)) {
+        const std::optional<std::int16_t> number =
+            wholeLine ? ToInt16(value) : std::optional<std::int16_t>();
+        return number && applyNumber(state, setting, *number);
+    }
+    // A text from a file in another encoding may hold what this file's code page cannot.
+    const std::u16string_view text = value.substr(0, value.find(u'\0'));
+    if (text.empty() || !platform::codePageHolds(text)) {
+        return false;
+    }
+    applyText(state, setting, text);
+    return text.size() == value.size();
 }
 
 }  // namespace
@@ -53,23 +64,17 @@ std::u16string GetSettingValue(std::u16string_view line, std::u16string_view key
     return std::u16string(line.substr(key.size()));
 }
 
-void ApplySettingLine(EditorState& state, std::u16string_view line, bool wholeLine) {
+std::optional<Setting> ApplySettingLine(EditorState& state, std::u16string_view line,
+                                        bool wholeLine) {
+    // A key stands at the start of the line, so a line holds the value of one key at most.
     for (const SettingKey& key : kSettingKeys) {
         const std::u16string value = GetSettingValue(line, key.key);
-        if (value.empty()) {
-            continue;
-        }
-        if (!isNumberSetting(key.setting)) {
-            // A text from a file in another encoding may hold what this file's code page cannot.
-            if (platform::codePageHolds(value)) {
-                applyText(state, key.setting, value);
-            }
-        } else if (wholeLine) {
-            if (const std::optional<std::int16_t> number = ToInt16(value)) {
-                applyNumber(state, key.setting, *number);
-            }
+        if (!value.empty()) {
+            return applyValue(state, key.setting, value, wholeLine) ? std::nullopt
+                                                                    : std::optional(key.setting);
         }
     }
+    return std::nullopt;
 }
 
 }  // namespace orvane

@@ -5,9 +5,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/editor_state.h"
 #include "platform/text_file.h"
+#include "settings/setting_keys.h"
 
 namespace orvane {
 
@@ -24,6 +26,16 @@ std::optional<std::u16string> settingsFilePath(const std::optional<std::u16strin
 // The file's path as the user is shown it, or its name alone when the folder is not known.
 std::u16string shownSettingsFilePath(const std::optional<std::u16string>& programFolder);
 
+// What the file holds that the window does not show as the file holds it, so that a save does not
+// replace it without a word.
+struct ValuesNotApplied {
+    std::vector<Setting> settings;  // skipped or cut at a NUL, each once, in the order of the keys
+    bool unreadableText = false;    // the text is in a form the editor does not read (UTF-32)
+
+    bool any() const { return unreadableText || !settings.empty(); }
+    bool operator==(const ValuesNotApplied&) const = default;
+};
+
 // What was found at SETTINGS.TXT, so that a change by another program can be noticed later.
 struct SettingsFileSnapshot {
     bool exists = false;
@@ -37,6 +49,7 @@ struct LoadReport {
     SettingsFileSnapshot file;
     // Why the file was not read whole; no problem when it was, or when there is none.
     platform::FileError error;
+    ValuesNotApplied notApplied{};
 };
 
 // Applies every line of SETTINGS.TXT in order. A file that cannot be read whole (a read error, a
@@ -45,7 +58,9 @@ struct LoadReport {
 LoadReport LoadSettings(EditorState& state, const std::optional<std::u16string>& programFolder);
 
 // Applies every whole line of a settings file's bytes in order; the error of a read that failed.
-platform::FileError ReadSettings(EditorState& state, platform::ByteReader& source);
+// `notApplied` tells of the values that were not applied as they stand.
+platform::FileError ReadSettings(EditorState& state, platform::ByteReader& source,
+                                 ValuesNotApplied& notApplied);
 
 // SETTINGS.TXT as it is now, found the way LoadSettings finds it.
 SettingsFileSnapshot SnapshotSettingsFile(const std::optional<std::u16string>& programFolder);

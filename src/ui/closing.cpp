@@ -43,7 +43,22 @@ void Form1::warnIncompleteLoad(const platform::FileError& error) {
     const int column = CaptionTable::columnFor(languageIndex());
     services_.dialogs.warn(
         partialReadMessage(column, shownSettingsFilePath(services_.programFolder), error),
-        captions_.entry(column, CaptionTable::kExitTitleSlot));
+        caption_);
+}
+
+void Form1::warnValuesNotApplied(const ValuesNotApplied& notApplied) {
+    const int column = CaptionTable::columnFor(languageIndex());
+    std::u16string keys;
+    for (const Setting setting : notApplied.settings) {
+        const std::u16string_view key = kSettingKeys.at(static_cast<std::size_t>(setting)).key;
+        keys += keys.empty() ? u"" : u", ";
+        keys += key.substr(0, key.size() - 1);  // without its "="
+    }
+    if (notApplied.unreadableText) {
+        keys = unreadableTextReason(column);
+    }
+    services_.dialogs.warn(
+        notAppliedMessage(column, shownSettingsFilePath(services_.programFolder), keys), caption_);
 }
 
 }  // namespace orvane

@@ -32,6 +32,11 @@ void Form1::refreshCaptions() {
     describeControls();
 }
 
+void Form1::setCaption(std::u16string_view caption) {
+    caption_ = caption;
+    window_->setCaption(caption);
+}
+
 void Form1::show() {
     if (labelsPending_) {
         labelsPending_ = false;

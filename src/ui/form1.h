@@ -23,6 +23,8 @@ class Form1 final : public EditorState, private FrameCaptions, private platform:
     Form1& operator=(const Form1&) = delete;
 
     platform::Window& window() { return *window_; }
+    // The window's caption, which the boxes at start-up carry too.
+    void setCaption(std::u16string_view caption);
     void refreshCaptions();
     // Shows the window, labelled from the caption table.
     void show();
@@ -32,6 +34,9 @@ class Form1 final : public EditorState, private FrameCaptions, private platform:
     void rememberLoadedFile(const SettingsFileSnapshot& file);
     // Tells the user, over the shown window, that SETTINGS.TXT was not read whole and why.
     void warnIncompleteLoad(const platform::FileError& error);
+    // Tells the user, over the shown window, which values of SETTINGS.TXT it does not show as the
+    // file holds them, so that Yes on closing does not replace them unawares.
+    void warnValuesNotApplied(const ValuesNotApplied& notApplied);
 
     // EditorState
     std::u16string jobDescription() const override;
@@ -78,6 +83,7 @@ class Form1 final : public EditorState, private FrameCaptions, private platform:
 
     platform::Services services_;
     CaptionTable captions_;
+    std::u16string caption_;
     SettingsFileSnapshot loadedFile_;
     bool labelsPending_ = false;  // the frames do not show the table yet
     // What the window shows, so that only texts that change reach it.

@@ -35,7 +35,8 @@ void require(bool condition, const char* what) {
 SettingValues load(std::string_view bytes, std::size_t pieceSize, const SettingValues& before) {
     FakeEditorState state(before);
     MemoryByteReader source(bytes, pieceSize);
-    orvane::ReadSettings(state, source);
+    orvane::ValuesNotApplied notApplied;
+    orvane::ReadSettings(state, source, notApplied);
     require(state.withinLimits(), "values within limits");
     return state.values();
 }

@@ -15,6 +15,7 @@
 #include "watchdog.h"
 
 using orvane::LoadSettings;
+using orvane::ValuesNotApplied;
 using orvane::testing::FakeEditorState;
 using orvane::testing::SettingValues;
 using orvane::testing::untouchedValues;
@@ -42,6 +43,7 @@ SettingValues loadFrom(const QTemporaryDir& folder) {
 }  // namespace
 
 Q_DECLARE_METATYPE(Entry)
+Q_DECLARE_METATYPE(ValuesNotApplied)
 
 class TestLoadSettings : public QObject {
     Q_OBJECT
@@ -49,6 +51,8 @@ class TestLoadSettings : public QObject {
   private slots:
     void loadAFile_appliesEveryValidLineInOrder_data();
     void loadAFile_appliesEveryValidLineInOrder();
+    void loadValuesNotAppliedAsTheyStand_namesTheirKeys_data();
+    void loadValuesNotAppliedAsTheyStand_namesTheirKeys();
     void loadWithoutASettingsFile_leavesTheValuesAlone();
     void loadWhereTheFileIsNoRegularFile_readsNothingAndReturns_data();
     void loadWhereTheFileIsNoRegularFile_readsNothingAndReturns();
@@ -111,7 +115,7 @@ void TestLoadSettings::loadAFile_appliesEveryValidLineInOrder_data() {
     QTest::newRow("nul bytes")
         << withNuls("JOB=a\0b\r\nHIGH ALARM=7\0\r\n\0LANGUAGE=1\r\nLOW ALARM=9\r\n")
         << untouchedValuesWith([](SettingValues& v) {
-               v.job = std::u16string(u"a\0b", 3);
+               v.job = u"a";
                v.lowAlarm = 9;
            });
 
@@ -138,6 +142,33 @@ void TestLoadSettings::loadAFile_appliesEveryValidLineInOrder() {
     QVERIFY(folder.isValid());
     QVERIFY(orvane::testing::writeBytes(folder.filePath("SETTINGS.TXT"), bytes));
     QCOMPARE(loadFrom(folder), expected);
+}
+
+void TestLoadSettings::loadValuesNotAppliedAsTheyStand_namesTheirKeys_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<ValuesNotApplied>("expected");
+    using enum orvane::Setting;
+    QTest::newRow("UTF-8 beyond the code page, bytes that are no text")
+        << QByteArray("\xEF\xBB\xBFJOB=\xC5\x81\r\nGSM2=1\r\nGSM1=12\xFF\r\nGSM3=\xC3")
+        << ValuesNotApplied{{JobDescription, SmsNumber1, SmsNumber3}};
+    QTest::newRow("bad numbers, a text cut at a NUL; empty values and other lines unnamed")
+        << withNuls("LANGUAGE=9\r\nHIGH ALARM=abc\r\nGSM2=1\0 2\r\nHIGH ALARM=5\r\nJOB=\r\nX=1\r\n")
+        << ValuesNotApplied{{HighAlarm, SmsNumber2, Language}};
+    QTest::newRow("UTF-32 little-endian")
+        << withNuls("\xFF\xFE\0\0J\0\0\0") << ValuesNotApplied{{}, true};
+    QTest::newRow("UTF-32 big-endian")
+        << withNuls("\0\0\xFE\xFF\0\0\0J") << ValuesNotApplied{{}, true};
+}
+
+void TestLoadSettings::loadValuesNotAppliedAsTheyStand_namesTheirKeys() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(ValuesNotApplied, expected);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(orvane::testing::writeBytes(folder.filePath("SETTINGS.TXT"), bytes));
+    FakeEditorState state(untouchedValues());
+    QVERIFY(LoadSettings(state, folder.path().toStdU16String()).notApplied == expected);
 }
 
 void TestLoadSettings::loadWithoutASettingsFile_leavesTheValuesAlone() {

@@ -17,14 +17,14 @@ using orvane::testing::valuesAfterLoading;
 
 namespace {
 
-// Every character the code page holds, except the line ends that no text field can contain.
+// Every character the code page holds but the NUL and line ends, which no text field can contain.
 std::u16string codePageCharacters() {
     std::u16string characters;
     for (char32_t c = 0; c <= 0xFFFF; ++c) {
         const char16_t character = static_cast<char16_t>(c);
         const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
         const bool lineEnd = c == u'\r' || c == u'\n';
-        if (!surrogate && !lineEnd &&
+        if (c != 0 && !surrogate && !lineEnd &&
             orvane::platform::codePageHolds(std::u16string_view(&character, 1))) {
             characters += character;
         }

@@ -102,7 +102,7 @@ TEST(PartialRead, aReadErrorPartWay_showsTheBoxInTheFilesLanguageOverTheShownWin
 
     EXPECT_EQ(form.highAlarm(), 80);
     EXPECT_EQ(form.lowAlarm(), 0);
-    EXPECT_EQ(robot.seen().title, u"af te sluiten Settings Editor");
+    EXPECT_EQ(robot.seen().title, u"Orvane™ PM");
     EXPECT_EQ(robot.seen().text,
               orvane::partialReadMessage(3, editor.settingsPath().u16string(),
                                          orvane::platform::describedError(
