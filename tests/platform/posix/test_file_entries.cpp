@@ -3,10 +3,12 @@
 // file, or a link to one, is read; only a regular file of its own is replaced, keeping its owner,
 // group and mode; nothing else is touched.
 
+#include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QCryptographicHash>
@@ -143,6 +145,7 @@ class TestFileEntries : public QObject {
     void save_overEntryNotItsOwnRegularFile_refusesAndTouchesNothing();
     void save_fileOfAnotherUser_keepsOwnerGroupAndMode_data();
     void save_fileOfAnotherUser_keepsOwnerGroupAndMode();
+    void loadAndSave_folderNameNotUtf8_useThatVeryFolder_data();
     void loadAndSave_folderNameNotUtf8_useThatVeryFolder();
 };
 
@@ -227,17 +230,32 @@ void TestFileEntries::save_fileOfAnotherUser_keepsOwnerGroupAndMode_data() {
     QTest::addColumn<QByteArray>("owner");
     QTest::addColumn<QByteArray>("group");
     QTest::addColumn<int>("mode");
+    // Saved by the owner without special rights, from a setgid folder of the file's group: its
+    // writes clear setuid and setgid, and it may not set the bit for a group it is not in.
+    QTest::addColumn<bool>("byOwner");
+    QTest::addColumn<FileProblem>("problem");
 
-    QTest::newRow("nobody:users 0640") << QByteArray("nobody") << QByteArray("users") << 0640;
+    const FileProblem saved = FileProblem::None;
+    QTest::newRow("nobody:users 0640")
+        << QByteArray("nobody") << QByteArray("users") << 0640 << false << saved;
     QTest::newRow("setgid nobody:users 02664")
-        << QByteArray("nobody") << QByteArray("users") << 02664;
-    QTest::newRow("root:nogroup 0604") << QByteArray("root") << QByteArray("nogroup") << 0604;
+        << QByteArray("nobody") << QByteArray("users") << 02664 << false << saved;
+    QTest::newRow("root:nogroup 0604")
+        << QByteArray("root") << QByteArray("nogroup") << 0604 << false << saved;
+    QTest::newRow("setuid 04664 by its owner")
+        << QByteArray("nobody") << QByteArray("nogroup") << 04664 << true << saved;
+    QTest::newRow("setgid 02774 by its owner")
+        << QByteArray("nobody") << QByteArray("nogroup") << 02774 << true << saved;
+    QTest::newRow("setgid 02664 by its owner outside the group")
+        << QByteArray("nobody") << QByteArray("users") << 02664 << true << FileProblem::ModeNotKept;
 }
 
 void TestFileEntries::save_fileOfAnotherUser_keepsOwnerGroupAndMode() {
     QFETCH(QByteArray, owner);
     QFETCH(QByteArray, group);
     QFETCH(int, mode);
+    QFETCH(bool, byOwner);
+    QFETCH(FileProblem, problem);
     if (geteuid() != 0) {
         QSKIP("only root can give a file to another user");
     }
@@ -251,11 +269,29 @@ void TestFileEntries::save_fileOfAnotherUser_keepsOwnerGroupAndMode() {
     QVERIFY(writeBytes(path, kElsewhereBytes));
     QCOMPARE(chown(bytesOf(path).constData(), user->pw_uid, userGroup->gr_gid), 0);
     QCOMPARE(chmod(bytesOf(path).constData(), static_cast<mode_t>(mode)), 0);
+    QCOMPARE(chown(bytesOf(folder.path()).constData(), 0, userGroup->gr_gid), 0);
+    QCOMPARE(chmod(bytesOf(folder.path()).constData(), 02777), 0);
 
-    const FileError result =
-        orvane::SaveSettings(FakeEditorState(kValues), folder.path().toStdU16String());
-    QVERIFY2(!result.failed(), qPrintable(toQString(result.reason)));
-    QCOMPARE(readBytes(path), kValuesBytes);
+    const auto save = [&folder] {
+        return orvane::SaveSettings(FakeEditorState(kValues), folder.path().toStdU16String());
+    };
+    FileProblem result = FileProblem::None;
+    if (!byOwner) {
+        result = save().problem;
+    } else if (const pid_t saver = fork(); saver == 0) {
+        // As setpriv --reuid --regid --clear-groups would start it.
+        const bool dropped = setgroups(0, nullptr) == 0 &&
+                             setregid(user->pw_gid, user->pw_gid) == 0 &&
+                             setreuid(user->pw_uid, user->pw_uid) == 0;
+        _exit(dropped ? static_cast<int>(save().problem) : 255);
+    } else {
+        int status = 0;
+        QCOMPARE(waitpid(saver, &status, 0), saver);
+        result = static_cast<FileProblem>(WEXITSTATUS(status));
+    }
+    QCOMPARE(result, problem);
+    QCOMPARE(readBytes(path), problem == FileProblem::None ? kValuesBytes : kElsewhereBytes);
+    QCOMPARE(orvane::testing::entriesOf(folder.path()), QStringList{"SETTINGS.TXT"});
     struct stat status {};
     QCOMPARE(lstat(bytesOf(path).constData(), &status), 0);
     QVERIFY(S_ISREG(status.st_mode));
@@ -264,12 +300,31 @@ void TestFileEntries::save_fileOfAnotherUser_keepsOwnerGroupAndMode() {
     QCOMPARE(status.st_mode & 07777, static_cast<mode_t>(mode));
 }
 
+void TestFileEntries::loadAndSave_folderNameNotUtf8_useThatVeryFolder_data() {
+    QTest::addColumn<int>("pathBytes");  // of the folder, 0 for the name alone
+
+    QTest::newRow("name not UTF-8") << 0;
+    // The file's path is then longer than the system takes at once; the folder's is not.
+    QTest::newRow("path of 4083 bytes") << 4083;
+    QTest::newRow("path of 4085 bytes") << 4085;
+}
+
 void TestFileEntries::loadAndSave_folderNameNotUtf8_useThatVeryFolder() {
+    QFETCH(int, pathBytes);
     const orvane::testing::ByteNamedFolder program("caf\xE9");
-    const std::string settingsPath = program.path() / "SETTINGS.TXT";
+    std::filesystem::path path = program.path();
+    for (std::ptrdiff_t left = 0; (left = pathBytes - std::ssize(path.native())) > 0;) {
+        path /= std::string(static_cast<std::size_t>(left > 250 ? 200 : left - 1), 'x');
+    }
+    std::filesystem::create_directories(path);
+    QVERIFY(pathBytes == 0 || std::ssize(path.native()) == pathBytes);
+    // The test reaches the file through its open folder, whatever the length of its path.
+    const int descriptor = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const std::string settingsPath =
+        "/proc/self/fd/" + std::to_string(descriptor) + "/SETTINGS.TXT";
     std::ofstream(settingsPath, std::ios::binary) << "JOB=caf\xE9\r\nLOW ALARM=3\r\n";
-    const std::u16string folder = orvane::platform::posix::decodePath(program.path().native());
-    QVERIFY(folder.ends_with(u"/caf\xDCE9"));
+    const std::u16string folder = orvane::platform::posix::decodePath(path.native());
+    QVERIFY(folder.find(u"/caf\xDCE9") != std::u16string::npos);
 
     FakeEditorState state(untouchedValues());
     const orvane::LoadReport report = orvane::LoadSettings(state, folder);
@@ -285,7 +340,8 @@ void TestFileEntries::loadAndSave_folderNameNotUtf8_useThatVeryFolder() {
     const std::string savedBytes{std::istreambuf_iterator<char>(saved), {}};
     QCOMPARE(QByteArray::fromStdString(savedBytes), kValuesBytes);
     QCOMPARE(byteNamesIn(program.root()), std::vector<std::string>{"caf\xE9"});
-    QCOMPARE(byteNamesIn(program.path()), std::vector<std::string>{"SETTINGS.TXT"});
+    QCOMPARE(byteNamesIn(path), std::vector<std::string>{"SETTINGS.TXT"});
+    close(descriptor);
 }
 
 QTEST_GUILESS_MAIN(TestFileEntries)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 
 #include "platform/code_page.h"
 #include "platform/text_file.h"
@@ -205,6 +206,24 @@ TEST_F(SettingsFile, openARegularFile_readsItWhole) {
     const auto file = orvane::platform::openRegularFile(settings().u16string());
     ASSERT_NE(file.reader, nullptr);
     EXPECT_EQ(readAll(*file.reader), bytes);
+}
+
+// What the bytes read cannot show, a change past the read limit, is seen in what the system says
+// of the file; a file rewritten with the same bytes is judged by them.
+TEST_F(SettingsFile, mayHaveChanged_seesAChangePastTheReadLimitButNotTheSameBytesAgain) {
+    const auto changedAfterLoad = [this](const std::string& bytes, const std::string& changed) {
+        orvane::test::writeBytes(settings(), bytes);
+        std::filesystem::last_write_time(
+            settings(), std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+        FakeEditorState state;
+        const orvane::SettingsFileSnapshot loaded =
+            orvane::LoadSettings(state, folder.u16path()).file;
+        orvane::test::writeBytes(settings(), changed);
+        return orvane::mayHaveChanged(loaded, orvane::SnapshotSettingsFile(folder.u16path()));
+    };
+    const std::string large(300 << 10, 'x');
+    EXPECT_TRUE(changedAfterLoad(large, large.substr(1) + "y"));
+    EXPECT_FALSE(changedAfterLoad("JOB=same\r\n", "JOB=same\r\n"));
 }
 
 struct NotRead {
