@@ -1,7 +1,5 @@
 // SETTINGS.TXT changed, created or deleted by another program while the window is open: Yes to
 // "save before you exit?" first asks, in the window's language, whether to replace that change.
-// Also a change the editor cannot see in the bytes it read: past the read limit, or in a file it
-// could not read.
 
 #include <QDateTime>
 #include <QDir>
@@ -19,21 +17,14 @@ using orvane::testing::InjectedFault;
 
 namespace {
 
-enum class Change { None, Modified, Created, Deleted, Touched, PastReadLimit, Unreadable };
+enum class Change { None, Modified, Created, Deleted, SameBytes, PastReadLimit, Unreadable };
 
 const QByteArray kStartFile = "LANGUAGE=2\r\nHIGH ALARM=80\r\n";
 const QByteArray kOtherProgramsFile = "LANGUAGE=2\r\nHIGH ALARM=81\r\n";  // the same size
 const QByteArray kSavedFile =
     "JOB=\r\nHIGH ALARM=70\r\nLOW ALARM=0\r\nGSM1=\r\nGSM2=\r\nGSM3=\r\nLANGUAGE=3\r\n";
-const QByteArray kLargeFile = kStartFile + QByteArray(300 << 10, 'x');
+const QByteArray kLargeFile = kStartFile + QByteArray(300 << 10, 'x');  // past the read limit
 const QByteArray kLargeFileChanged = kLargeFile.chopped(1) + 'y';
-
-// Gives the file another modification time without changing its bytes, as `touch` does.
-void setModified(const QString& path, const QDateTime& time) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
-}
 
 }  // namespace
 
@@ -62,7 +53,7 @@ void ChangedOnDiskTest::save_fileChangedByAnotherProgram_asksBeforeReplacingIt_d
     QTest::newRow("created, Yes") << Change::Created << true << true << kSavedFile << true;
     QTest::newRow("deleted, No") << Change::Deleted << false << true << QByteArray() << false;
     QTest::newRow("deleted, Yes") << Change::Deleted << true << true << kSavedFile << true;
-    QTest::newRow("touched, not asked") << Change::Touched << false << false << kSavedFile << true;
+    QTest::newRow("same bytes again") << Change::SameBytes << false << false << kSavedFile << true;
     QTest::newRow("changed past the read limit, No")
         << Change::PastReadLimit << false << true << kLargeFileChanged << false;
     QTest::newRow("unreadable and changed, No")
@@ -79,24 +70,28 @@ void ChangedOnDiskTest::save_fileChangedByAnotherProgram_asksBeforeReplacingIt()
     EditorFixture editor;
     if (change != Change::Created) {
         editor.writeSettings(change == Change::PastReadLimit ? kLargeFile : kStartFile);
-        // An hour ago, so that any later write gives it another time.
-        setModified(editor.settingsPath(), QDateTime::currentDateTime().addSecs(-3600));
+        QFile start(editor.settingsPath());  // an hour old, so that any later write shows
+        QVERIFY(start.open(QIODevice::ReadWrite) &&
+                start.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                  QFileDevice::FileModificationTime));
     }
     std::optional<InjectedFault> unreadable;
     if (change == Change::Unreadable) {
-        unreadable.emplace(orvane::testing::SystemCall::Read, InjectedFault::kEveryCall, EIO);
+        unreadable.emplace(orvane::testing::SystemCall::Read, 1, EIO);
     }
     orvane::Form1& form = editor.start();
+    unreadable.reset();
     QVERIFY(form.setHighAlarm(70));
     QVERIFY(form.setLanguageIndex(3));
     if (change == Change::Modified || change == Change::Created || change == Change::Unreadable) {
         editor.writeSettings(kOtherProgramsFile);
-    } else if (change == Change::PastReadLimit) {
-        editor.writeSettings(kLargeFileChanged);
-    } else if (change == Change::Touched) {
-        setModified(editor.settingsPath(), QDateTime::currentDateTime());
+    } else if (change == Change::SameBytes || change == Change::PastReadLimit) {
+        editor.writeSettings(change == Change::SameBytes ? kStartFile : kLargeFileChanged);
     } else if (change == Change::Deleted) {
         QVERIFY(QFile::remove(editor.settingsPath()));
+    }
+    if (change == Change::Unreadable) {
+        unreadable.emplace(orvane::testing::SystemCall::Read, 1, EIO);
     }
 
     editor.dialogs.answers = {Answer::Yes};
@@ -113,9 +108,8 @@ void ChangedOnDiskTest::save_fileChangedByAnotherProgram_asksBeforeReplacingIt()
     QCOMPARE(editor.window()->isVisible(), !closed);
     QCOMPARE(QFile::exists(editor.settingsPath()), !file.isEmpty());
     QCOMPARE(editor.readSettings(), file);
-    // Only a file not read whole is told of at start-up.
     const bool readWhole = change != Change::PastReadLimit && change != Change::Unreadable;
-    QCOMPARE(editor.dialogs.warnings.size(), readWhole ? 0u : 1u);
+    QCOMPARE(editor.dialogs.warnings.size(), readWhole ? 0u : 1u);  // the start-up box
     QCOMPARE(QDir(editor.folder()).entryList(QDir::Files),
              file.isEmpty() ? QStringList() : QStringList{"SETTINGS.TXT"});
 }

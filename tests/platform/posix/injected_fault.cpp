@@ -15,17 +15,16 @@ struct Fault {
     int error = 0;
     std::size_t mostBytes = 0;
     bool happened = false;
-    bool everyCall = false;
 };
 
 Fault fault;
 
 // True when this call of `call` is the one to fail; errno is set for it.
 bool failsNow(SystemCall call) {
-    if (call != fault.call || (fault.happened && !fault.everyCall)) {
+    if (call != fault.call || fault.happened) {
         return false;
     }
-    if (!fault.everyCall && --fault.callsLeft > 0) {
+    if (--fault.callsLeft > 0) {
         return false;
     }
     fault.happened = true;
@@ -70,8 +69,7 @@ SystemCalls faultyCalls(const Fault& chosen) {
 }  // namespace
 
 InjectedFault::InjectedFault(SystemCall call, int nth, int error, std::size_t mostBytes)
-    : calls_(faultyCalls({call, nth, error, mostBytes, false, nth == kEveryCall})),
-      scope_(calls_) {}
+    : calls_(faultyCalls({call, nth, error, mostBytes, false})), scope_(calls_) {}
 
 InjectedFault::~InjectedFault() = default;
 
