@@ -71,13 +71,13 @@ struct OpenedFile {
     std::uint64_t size = 0;              // the file's size when it opened
     std::optional<FileStatus> status;    // what the system says of the entry, when it could look
     std::unique_ptr<ByteReader> reader;  // set when the entry is, or links to, a regular file
-    FileError
-        error;  // why an existing entry, or one in a folder that cannot be opened, is not read
+    FileError error;                     // why an existing entry (or its folder) is not read
 };
 
-// A file is reached the same way for reading and for writing: its folder is opened once, and the
-// name is looked up in it. So a file that can be written can also be read, and the length of the
-// whole path does not matter, only that of the folder's.
+// Both functions below reach a file the same way, so that a file that can be written can also be
+// read: on Linux its folder is opened once and the name looked up in it, so that only the folder's
+// path must be short enough for the system, not the whole path; on Windows both take the path in
+// its long form ("\\?\").
 
 // Opens a file for reading without ever blocking: a symbolic link is followed, but only a regular
 // file is read. A folder, pipe or device is reported as FileProblem::NotRegularFile.
