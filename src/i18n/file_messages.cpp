@@ -84,6 +84,13 @@ constexpr Texts kTooLarge = {
     u"SETTINGS.TXT is te groot om helemaal te lezen; alleen het begin is gelezen.",
 };
 
+constexpr Texts kModeNotKept = {
+    u"The special permissions of SETTINGS.TXT (setuid, setgid) could not be kept.",
+    u"Les permissions spéciales de SETTINGS.TXT (setuid, setgid) n'ont pas pu être conservées.",
+    u"Die besonderen Rechte von SETTINGS.TXT (setuid, setgid) konnten nicht erhalten werden.",
+    u"De bijzondere rechten van SETTINGS.TXT (setuid, setgid) konden niet behouden blijven.",
+};
+
 std::u16string_view in(const Texts& texts, int column) {
     return texts[column >= 0 && column < static_cast<int>(texts.size())
                      ? static_cast<std::size_t>(column)
@@ -114,6 +121,8 @@ std::u16string fileProblemText(const platform::FileError& error, int column) {
             return std::u16string(in(kReadOnly, column));
         case platform::FileProblem::TooLarge:
             return std::u16string(in(kTooLarge, column));
+        case platform::FileProblem::ModeNotKept:
+            return std::u16string(in(kModeNotKept, column));
         case platform::FileProblem::None:
         case platform::FileProblem::Described:
             break;

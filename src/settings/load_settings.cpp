@@ -16,7 +16,7 @@ template <typename Read>
 SettingsFileSnapshot readBounded(const std::u16string& path, platform::FileError& error,
                                  Read read) {
     const platform::OpenedFile file = platform::openRegularFile(path);
-    SettingsFileSnapshot snapshot{file.exists, file.size, 0};
+    SettingsFileSnapshot snapshot{file.exists, file.size, 0, false, file.status};
     if (!file.reader) {
         error = file.error;
         return snapshot;
@@ -24,6 +24,7 @@ SettingsFileSnapshot readBounded(const std::u16string& path, platform::FileError
     BoundedReader bounded(*file.reader, kSettingsReadLimit);
     error = read(bounded);
     snapshot.digest = bounded.digest();
+    snapshot.readWhole = !error.failed();
     return snapshot;
 }
 
@@ -77,7 +78,7 @@ platform::FileError ReadSettings(EditorState& state, platform::ByteReader& sourc
 LoadReport LoadSettings(EditorState& state, const std::optional<std::u16string>& programFolder) {
     const std::optional<std::u16string> path = settingsFilePath(programFolder);
     if (!path) {
-        return {};  // saving says why there is no file
+        return {{}, {platform::FileProblem::NoProgramFolder, {}}};
     }
     LoadReport report;
     report.file = readBounded(*path, report.error, [&state, &report](platform::ByteReader& reader) {
@@ -93,6 +94,19 @@ SettingsFileSnapshot SnapshotSettingsFile(const std::optional<std::u16string>& p
     }
     platform::FileError ignored;
     return readBounded(*path, ignored, readToTheEnd);
+}
+
+bool mayHaveChanged(const SettingsFileSnapshot& loaded, const SettingsFileSnapshot& now) {
+    if (loaded.exists != now.exists) {
+        return true;
+    }
+    if (!loaded.exists) {
+        return false;
+    }
+    if (loaded.readWhole) {
+        return !now.readWhole || now.size != loaded.size || now.digest != loaded.digest;
+    }
+    return now.status != loaded.status;
 }
 
 }  // namespace orvane

@@ -40,10 +40,15 @@ struct ValuesNotApplied {
 struct SettingsFileSnapshot {
     bool exists = false;
     std::uint64_t size = 0;
-    std::uint64_t digest = 0;  // of the bytes read, at most kSettingsReadLimit
-
-    bool operator==(const SettingsFileSnapshot&) const = default;
+    std::uint64_t digest = 0;                    // of the bytes read, at most kSettingsReadLimit
+    bool readWhole = false;                      // the digest covers every byte of the file
+    std::optional<platform::FileStatus> status;  // what the system said of the file
 };
+
+// Whether the file found `now` may hold other bytes than the `loaded` one. A file read whole is
+// judged by its bytes, so one that was only touched has not changed; of any other (too large, or
+// unreadable) only what the system says is known, and any change of that counts.
+bool mayHaveChanged(const SettingsFileSnapshot& loaded, const SettingsFileSnapshot& now);
 
 struct LoadReport {
     SettingsFileSnapshot file;
@@ -54,7 +59,8 @@ struct LoadReport {
 
 // Applies every line of SETTINGS.TXT in order. A file that cannot be read whole (a read error, a
 // file larger than kSettingsReadLimit, an entry that is no regular file) is applied up to the
-// last whole line read, and the report says why the rest was not.
+// last whole line read, and the report says why the rest was not. Without the program's folder,
+// or when it cannot be opened, the report says so too.
 LoadReport LoadSettings(EditorState& state, const std::optional<std::u16string>& programFolder);
 
 // Applies every whole line of a settings file's bytes in order; the error of a read that failed.

@@ -21,7 +21,7 @@ bool Form1::Form_QueryUnload() {
             return true;
     }
     // Another program's change to the file is replaced only when the user says so.
-    if (SnapshotSettingsFile(services_.programFolder) != loadedFile_ &&
+    if (mayHaveChanged(loadedFile_, SnapshotSettingsFile(services_.programFolder)) &&
         !services_.dialogs.confirm(changedOnDiskQuestion(column), title)) {
         return true;
     }

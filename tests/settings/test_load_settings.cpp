@@ -181,6 +181,9 @@ void TestLoadSettings::loadWithoutASettingsFile_leavesTheValuesAlone() {
     FakeEditorState state(untouchedValues());
     LoadSettings(state, folder.filePath("missing").toStdU16String());
     QCOMPARE(state.values(), untouchedValues());
+    // Without its folder the file cannot be read either, and the report says so.
+    QCOMPARE(LoadSettings(state, std::nullopt).error.problem,
+             orvane::platform::FileProblem::NoProgramFolder);
 }
 
 void TestLoadSettings::loadWhereTheFileIsNoRegularFile_readsNothingAndReturns_data() {

@@ -4,11 +4,9 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <optional>
-#include <string>
 
 #include "platform/posix/file_descriptor.h"
-#include "platform/posix/path_bytes.h"
+#include "platform/posix/folder_entry.h"
 #include "platform/posix/system_calls.h"
 #include "platform/posix/system_error.h"
 #include "platform/text_file.h"
@@ -39,15 +37,24 @@ class FileReader final : public ByteReader {
     posix::FileDescriptor file_;
 };
 
+FileStatus statusOf(const struct stat& file) {
+    return {static_cast<std::uint64_t>(file.st_dev),
+            static_cast<std::uint64_t>(file.st_ino),
+            static_cast<std::uint64_t>(file.st_size),
+            {file.st_mtim.tv_sec, file.st_mtim.tv_nsec},
+            {file.st_ctim.tv_sec, file.st_ctim.tv_nsec}};
+}
+
 // Nothing to read: no entry of that name, or one stat() could not look at.
-OpenedFile unreadable(const std::string& path, int error) {
+OpenedFile unreadable(const posix::FolderEntry& entry, int error) {
     OpenedFile opened;
     if (error == ENOENT || error == ENOTDIR) {
         // A link whose target is missing is an entry of that name all the same.
         struct stat link {};
-        opened.exists =
-            systemCalls().fstatat(AT_FDCWD, path.c_str(), &link, AT_SYMLINK_NOFOLLOW) == 0;
+        opened.exists = systemCalls().fstatat(entry.folder.get(), entry.name.c_str(), &link,
+                                              AT_SYMLINK_NOFOLLOW) == 0;
         if (opened.exists) {
+            opened.status = statusOf(link);
             opened.error = systemError(error);
         }
         return opened;
@@ -60,24 +67,27 @@ OpenedFile unreadable(const std::string& path, int error) {
 }  // namespace
 
 OpenedFile openRegularFile(std::u16string_view path) {
-    const std::optional<std::string> name = posix::encodePath(path);
-    if (!name) {
-        return {false, 0, nullptr, systemError(EINVAL)};
+    // O_PATH: the folder is only searched, which needs no permission to list it.
+    const posix::FolderEntry entry = posix::openFolderOf(path, O_PATH);
+    OpenedFile opened;
+    if (!entry.folder) {
+        opened.error = systemError(entry.error);
+        return opened;
     }
     // Looked at before it is opened: opening a pipe or a device could block or act on a device.
     struct stat named {};
-    if (systemCalls().fstatat(AT_FDCWD, name->c_str(), &named, 0) != 0) {
-        return unreadable(*name, errno);
+    if (systemCalls().fstatat(entry.folder.get(), entry.name.c_str(), &named, 0) != 0) {
+        return unreadable(entry, errno);
     }
-    OpenedFile opened;
     opened.exists = true;
+    opened.status = statusOf(named);
     if (!S_ISREG(named.st_mode)) {
         opened.error = {FileProblem::NotRegularFile, {}};
         return opened;
     }
     // O_NONBLOCK: should another program put a pipe there meanwhile, opening it does not wait.
     posix::FileDescriptor file(systemCalls().openat(
-        AT_FDCWD, name->c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0));
+        entry.folder.get(), entry.name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0));
     if (!file) {
         opened.error = systemError(errno);
         return opened;
@@ -97,6 +107,7 @@ OpenedFile openRegularFile(std::u16string_view path) {
         return opened;
     }
     opened.size = static_cast<std::uint64_t>(status.st_size);
+    opened.status = statusOf(status);
     opened.reader = std::make_unique<FileReader>(std::move(file));
     return opened;
 }

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "platform/posix/file_descriptor.h"
-#include "platform/posix/path_bytes.h"
+#include "platform/posix/folder_entry.h"
 #include "platform/posix/system_calls.h"
 #include "platform/posix/system_error.h"
 #include "platform/text_file.h"
@@ -25,19 +25,6 @@ namespace {
 using posix::FileDescriptor;
 using posix::systemCalls;
 using posix::systemError;
-
-struct FolderAndName {
-    std::string folder;
-    std::string name;
-};
-
-FolderAndName split(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return {".", path};
-    }
-    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
-}
 
 // Why an entry is not replaced; no problem for a regular file that may be written.
 FileError refusalOf(const struct stat& entry) {
@@ -79,14 +66,16 @@ class NewFile {
     NewFile(const NewFile&) = delete;
     NewFile& operator=(const NewFile&) = delete;
 
-    // Named after the file it will replace, with a suffix no other entry has.
-    int create(const std::string& target) {
+    // Named after the file it will replace, with a suffix no other entry has. A new file gets
+    // 0666 less the umask, as any new file does; one that replaces another is the owner's alone
+    // until it gets the old file's mode.
+    int create(const std::string& target, bool replacing) {
         constexpr unsigned kAttempts = 100;
+        const mode_t mode = replacing ? 0600 : 0666;
         for (unsigned attempt = 0; attempt < kAttempts; ++attempt) {
             std::string name = target + ".new-" + uniqueSuffix(attempt);
-            // 0666 less the umask, as any new file gets; a replaced file's mode is copied later.
             FileDescriptor file(systemCalls().openat(
-                folder_, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+                folder_, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
             if (file) {
                 file_ = std::move(file);
                 name_ = std::move(name);
@@ -99,6 +88,8 @@ class NewFile {
         return EEXIST;
     }
 
+    // After the bytes are written: a write by a user without the right to keep them clears the
+    // setuid and setgid bits.
     int copyOwnerAndMode(const struct stat& old) {
         struct stat created {};
         if (systemCalls().fstat(file_.get(), &created) != 0) {
@@ -110,6 +101,18 @@ class NewFile {
         }
         // After the owner, since changing the owner clears the setgid bit.
         return systemCalls().fchmod(file_.get(), old.st_mode & 07777) == 0 ? 0 : errno;
+    }
+
+    // Whether the file now has the old file's owner, group and mode: the system drops without a
+    // word a setgid bit of a group the user is not in. 0, or the error number of the look.
+    int checkOwnerAndMode(const struct stat& old, bool& kept) const {
+        struct stat now {};
+        if (systemCalls().fstat(file_.get(), &now) != 0) {
+            return errno;
+        }
+        kept = now.st_uid == old.st_uid && now.st_gid == old.st_gid &&
+               (now.st_mode & 07777) == (old.st_mode & 07777);
+        return 0;
     }
 
     int write(std::string_view bytes) {
@@ -159,16 +162,24 @@ int syncFolder(int folder) {
     return errno;
 }
 
-int writeInPlace(int folder, const std::string& name, const std::optional<struct stat>& old,
-                 std::string_view bytes) {
+FileError writeInPlace(int folder, const std::string& name, const std::optional<struct stat>& old,
+                       std::string_view bytes) {
     NewFile file(folder);
-    int error = file.create(name);
-    if (error == 0 && old) {
-        error = file.copyOwnerAndMode(*old);
-    }
+    int error = file.create(name, old.has_value());
     if (error == 0) {
         error = file.write(bytes);
     }
+    if (error == 0 && old) {
+        error = file.copyOwnerAndMode(*old);
+    }
+    bool kept = true;
+    if (error == 0 && old) {
+        error = file.checkOwnerAndMode(*old, kept);
+    }
+    if (error == 0 && !kept) {
+        return {FileProblem::ModeNotKept, {}};
+    }
+    // Syncs the mode with the bytes.
     if (error == 0) {
         error = file.syncAndClose();
     }
@@ -180,27 +191,22 @@ int writeInPlace(int folder, const std::string& name, const std::optional<struct
     if (error == 0) {
         error = syncFolder(folder);
     }
-    return error;
+    return error == 0 ? FileError{} : systemError(error);
 }
 
 }  // namespace
 
 FileError replaceFile(std::u16string_view path, std::string_view bytes) {
-    const std::optional<std::string> encoded = posix::encodePath(path);
-    if (!encoded) {
-        return systemError(EINVAL);
-    }
-    const FolderAndName target = split(*encoded);
-    const FileDescriptor folder(systemCalls().openat(AT_FDCWD, target.folder.c_str(),
-                                                     O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
-    if (!folder) {
-        return systemError(errno);
+    // Opened for reading, not only searched, so that it can be synced after the rename.
+    const posix::FolderEntry target = posix::openFolderOf(path, O_RDONLY);
+    if (!target.folder) {
+        return systemError(target.error);
     }
     // The entry itself, not what a link points to: a link is never written through.
     std::optional<struct stat> old;
     struct stat entry {};
-    if (systemCalls().fstatat(folder.get(), target.name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) ==
-        0) {
+    if (systemCalls().fstatat(target.folder.get(), target.name.c_str(), &entry,
+                              AT_SYMLINK_NOFOLLOW) == 0) {
         if (FileError refusal = refusalOf(entry); refusal.failed()) {
             return refusal;
         }
@@ -208,8 +214,7 @@ FileError replaceFile(std::u16string_view path, std::string_view bytes) {
     } else if (errno != ENOENT) {
         return systemError(errno);
     }
-    const int error = writeInPlace(folder.get(), target.name, old, bytes);
-    return error == 0 ? FileError{} : systemError(error);
+    return writeInPlace(target.folder.get(), target.name, old, bytes);
 }
 
 }  // namespace orvane::platform

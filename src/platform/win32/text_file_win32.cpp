@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 
 #include "platform/text_file.h"
 #include "platform/win32/file_calls.h"
@@ -34,6 +36,41 @@ class FileReader final : public ByteReader {
     HANDLE file_;
 };
 
+std::uint64_t joined(DWORD high, DWORD low) {
+    return (std::uint64_t{high} << 32) | low;
+}
+
+std::optional<FileStatus> statusOf(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!GetFileInformationByHandle(file, &information)) {
+        return std::nullopt;
+    }
+    // In 100-nanosecond steps since 1601.
+    const std::uint64_t written = joined(information.ftLastWriteTime.dwHighDateTime,
+                                         information.ftLastWriteTime.dwLowDateTime);
+    constexpr std::uint64_t kStepsPerSecond = 10'000'000;
+    return FileStatus{information.dwVolumeSerialNumber,
+                      joined(information.nFileIndexHigh, information.nFileIndexLow),
+                      joined(information.nFileSizeHigh, information.nFileSizeLow),
+                      {static_cast<std::int64_t>(written / kStepsPerSecond),
+                       static_cast<std::int64_t>(written % kStepsPerSecond * 100)},
+                      {}};
+}
+
+// What the system says of an entry that cannot be opened for reading: opened only to look at
+// it, which neither a sharing mode nor a missing read permission refuses.
+std::optional<FileStatus> statusOf(const std::wstring& name) {
+    const HANDLE entry = CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (entry == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::optional<FileStatus> status = statusOf(entry);
+    CloseHandle(entry);
+    return status;
+}
+
 // Why an entry that did not open is not read; nothing at all when there is no entry of that name.
 OpenedFile notOpened(const std::wstring& name, DWORD error) {
     OpenedFile opened;
@@ -43,6 +80,7 @@ OpenedFile notOpened(const std::wstring& name, DWORD error) {
         return opened;
     }
     opened.exists = true;
+    opened.status = statusOf(name);
     // Without FILE_FLAG_BACKUP_SEMANTICS a folder, or a link to one, does not open at all.
     const bool folder =
         attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -63,6 +101,7 @@ OpenedFile openRegularFile(std::u16string_view path) {
     auto reader = std::make_unique<FileReader>(file);
     OpenedFile opened;
     opened.exists = true;
+    opened.status = statusOf(file);
     // Devices (NUL, CON, COM1...) and pipes are no disk files: reading them could block or never
     // end.
     if (GetFileType(file) != FILE_TYPE_DISK) {

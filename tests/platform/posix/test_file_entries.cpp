@@ -3,10 +3,12 @@
 // file, or a link to one, is read; only a regular file of its own is replaced, keeping its owner,
 // group and mode; nothing else is touched.
 
+#include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QCryptographicHash>
@@ -227,17 +229,30 @@ void TestFileEntries::save_fileOfAnotherUser_keepsOwnerGroupAndMode_data() {
     QTest::addColumn<QByteArray>("owner");
     QTest::addColumn<QByteArray>("group");
     QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("byOwner");  // without special rights, in a setgid folder of the group
+    QTest::addColumn<FileProblem>("problem");
 
-    QTest::newRow("nobody:users 0640") << QByteArray("nobody") << QByteArray("users") << 0640;
+    const FileProblem saved = FileProblem::None;
+    QTest::newRow("nobody:users 0640")
+        << QByteArray("nobody") << QByteArray("users") << 0640 << false << saved;
     QTest::newRow("setgid nobody:users 02664")
-        << QByteArray("nobody") << QByteArray("users") << 02664;
-    QTest::newRow("root:nogroup 0604") << QByteArray("root") << QByteArray("nogroup") << 0604;
+        << QByteArray("nobody") << QByteArray("users") << 02664 << false << saved;
+    QTest::newRow("root:nogroup 0604")
+        << QByteArray("root") << QByteArray("nogroup") << 0604 << false << saved;
+    QTest::newRow("setuid 04664 by its owner")
+        << QByteArray("nobody") << QByteArray("nogroup") << 04664 << true << saved;
+    QTest::newRow("setgid 02774 by its owner")
+        << QByteArray("nobody") << QByteArray("nogroup") << 02774 << true << saved;
+    QTest::newRow("setgid 02664 by its owner outside the group")
+        << QByteArray("nobody") << QByteArray("users") << 02664 << true << FileProblem::ModeNotKept;
 }
 
 void TestFileEntries::save_fileOfAnotherUser_keepsOwnerGroupAndMode() {
     QFETCH(QByteArray, owner);
     QFETCH(QByteArray, group);
     QFETCH(int, mode);
+    QFETCH(bool, byOwner);
+    QFETCH(FileProblem, problem);
     if (geteuid() != 0) {
         QSKIP("only root can give a file to another user");
     }
@@ -251,11 +266,24 @@ void TestFileEntries::save_fileOfAnotherUser_keepsOwnerGroupAndMode() {
     QVERIFY(writeBytes(path, kElsewhereBytes));
     QCOMPARE(chown(bytesOf(path).constData(), user->pw_uid, userGroup->gr_gid), 0);
     QCOMPARE(chmod(bytesOf(path).constData(), static_cast<mode_t>(mode)), 0);
+    QCOMPARE(chown(bytesOf(folder.path()).constData(), 0, userGroup->gr_gid), 0);
+    QCOMPARE(chmod(bytesOf(folder.path()).constData(), 02777), 0);
 
-    const FileError result =
-        orvane::SaveSettings(FakeEditorState(kValues), folder.path().toStdU16String());
-    QVERIFY2(!result.failed(), qPrintable(toQString(result.reason)));
-    QCOMPARE(readBytes(path), kValuesBytes);
+    const auto save = [&folder] {
+        return orvane::SaveSettings(FakeEditorState(kValues), folder.path().toStdU16String());
+    };
+    FileProblem result = byOwner ? FileProblem::Described : save().problem;
+    if (const pid_t saver = byOwner ? fork() : -1; saver == 0) {  // as setpriv --clear-groups
+        _exit(setgroups(0, nullptr) == 0 && setregid(user->pw_gid, user->pw_gid) == 0 &&
+                      setreuid(user->pw_uid, user->pw_uid) == 0
+                  ? static_cast<int>(save().problem)
+                  : 255);
+    } else if (int status = 0; saver > 0 && waitpid(saver, &status, 0) == saver) {
+        result = static_cast<FileProblem>(WEXITSTATUS(status));
+    }
+    QCOMPARE(result, problem);
+    QCOMPARE(readBytes(path), problem == FileProblem::None ? kValuesBytes : kElsewhereBytes);
+    QCOMPARE(orvane::testing::entriesOf(folder.path()), QStringList{"SETTINGS.TXT"});
     struct stat status {};
     QCOMPARE(lstat(bytesOf(path).constData(), &status), 0);
     QVERIFY(S_ISREG(status.st_mode));
@@ -266,10 +294,18 @@ void TestFileEntries::save_fileOfAnotherUser_keepsOwnerGroupAndMode() {
 
 void TestFileEntries::loadAndSave_folderNameNotUtf8_useThatVeryFolder() {
     const orvane::testing::ByteNamedFolder program("caf\xE9");
-    const std::string settingsPath = program.path() / "SETTINGS.TXT";
+    // 4085 bytes: the system takes the folder's path at once, but not the file's.
+    std::filesystem::path path = program.path();
+    for (std::ptrdiff_t left = 0; (left = 4085 - std::ssize(path.native())) > 0;) {
+        path /= std::string(static_cast<std::size_t>(left > 250 ? 200 : left - 1), 'x');
+    }
+    std::filesystem::create_directories(path);
+    const int descriptor = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const std::string settingsPath =
+        "/proc/self/fd/" + std::to_string(descriptor) + "/SETTINGS.TXT";
     std::ofstream(settingsPath, std::ios::binary) << "JOB=caf\xE9\r\nLOW ALARM=3\r\n";
-    const std::u16string folder = orvane::platform::posix::decodePath(program.path().native());
-    QVERIFY(folder.ends_with(u"/caf\xDCE9"));
+    const std::u16string folder = orvane::platform::posix::decodePath(path.native());
+    QVERIFY(folder.size() == 4085 && folder.find(u"/caf\xDCE9/") != std::u16string::npos);
 
     FakeEditorState state(untouchedValues());
     const orvane::LoadReport report = orvane::LoadSettings(state, folder);
@@ -285,7 +321,8 @@ void TestFileEntries::loadAndSave_folderNameNotUtf8_useThatVeryFolder() {
     const std::string savedBytes{std::istreambuf_iterator<char>(saved), {}};
     QCOMPARE(QByteArray::fromStdString(savedBytes), kValuesBytes);
     QCOMPARE(byteNamesIn(program.root()), std::vector<std::string>{"caf\xE9"});
-    QCOMPARE(byteNamesIn(program.path()), std::vector<std::string>{"SETTINGS.TXT"});
+    QCOMPARE(byteNamesIn(path), std::vector<std::string>{"SETTINGS.TXT"});
+    close(descriptor);
 }
 
 QTEST_GUILESS_MAIN(TestFileEntries)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 
 #include "platform/code_page.h"
 #include "platform/text_file.h"
@@ -205,6 +206,19 @@ TEST_F(SettingsFile, openARegularFile_readsItWhole) {
     const auto file = orvane::platform::openRegularFile(settings().u16string());
     ASSERT_NE(file.reader, nullptr);
     EXPECT_EQ(readAll(*file.reader), bytes);
+}
+
+// A change past the read limit is seen in what the system says of the file.
+TEST_F(SettingsFile, changePastTheReadLimitKeepingTheSize_mayHaveChanged) {
+    std::string bytes(300 << 10, 'x');
+    orvane::test::writeBytes(settings(), bytes);
+    std::filesystem::last_write_time(
+        settings(), std::filesystem::last_write_time(settings()) - std::chrono::hours(1));
+    FakeEditorState state;
+    const orvane::SettingsFileSnapshot loaded = orvane::LoadSettings(state, folder.u16path()).file;
+    bytes.back() = 'y';
+    orvane::test::writeBytes(settings(), bytes);
+    EXPECT_TRUE(orvane::mayHaveChanged(loaded, orvane::SnapshotSettingsFile(folder.u16path())));
 }
 
 struct NotRead {
