@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,13 +11,6 @@
 #include "platform/qt/qt_window.h"
 
 namespace orvane::test {
-
-bool RecordingShell::isDirectory(std::u16string_view path) {
-    if (directories) {
-        return directories->count(std::u16string(path)) != 0;
-    }
-    return QFileInfo(QString::fromStdU16String(std::u16string(path))).isDir();
-}
 
 EditorFixture::EditorFixture() = default;
 EditorFixture::~EditorFixture() = default;

@@ -1,4 +1,4 @@
-// The recording shell's folder test, on the Windows file system.
+// The recording shell's folder test, on the file system where no test pretends.
 
 #include <filesystem>
 
