@@ -1,11 +1,13 @@
-// Whole sessions on the real window: start from a settings file, edit by keyboard, close, answer
-// the question, and compare the file byte for byte; a file another program changed meanwhile, and
-// a program folder longer than MAX_PATH.
+// Whole sessions on the real window: start from a settings file, edit by keyboard, close by every
+// route, answer the question, and compare the file byte for byte; the boxes of a file another
+// program changed meanwhile, and a program folder longer than MAX_PATH. What the closing prompt
+// asks and does in every case is tested once in tests/ui.
 
 #include <gtest/gtest.h>
 
 #include "platform/win32/windows_api.h"
 
+#include "i18n/caption_table.h"
 #include "i18n/file_messages.h"
 #include "platform/win32/win32_dialogs.h"
 #include "support/box_robot.h"
@@ -56,7 +58,8 @@ TEST_P(ClosingAnswers, closing_asksAndActsOnTheAnswer) {
     SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
 
     EXPECT_EQ(editor.dialogs.questions.size(), 1u);
-    EXPECT_EQ(editor.dialogs.questions[0].title, u"Quitter éditeur de paramètres");
+    EXPECT_EQ(editor.dialogs.questions[0].title,
+              orvane::CaptionTable().entry(1, orvane::CaptionTable::kExitTitleSlot));
     EXPECT_EQ(editor.isOpen(), !GetParam().closed);
     EXPECT_EQ(editor.readSettings(), GetParam().saved ? kEditedFile : kStartFile);
     EXPECT_TRUE(editor.dialogs.warnings.empty());
@@ -111,33 +114,6 @@ TEST(ClosingSession, closeRequestWhileTheQuestionIsOpen_isNotAskedAgain) {
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST(ClosingSession, failedSave_isShownAndKeepsTheWindowOpen) {
-    Win32Editor editor;
-    // A folder where the file should be: nothing can be written in its place.
-    ASSERT_TRUE(std::filesystem::create_directory(editor.settingsPath()));
-    orvane::Form1& form = editor.start();
-    ASSERT_EQ(editor.dialogs.warnings.size(), 1u);  // what was not read at start-up
-    ASSERT_TRUE(form.setLanguageIndex(1));
-    ASSERT_TRUE(form.setHighAlarm(66));
-    editor.dialogs.answers = {Answer::Yes, Answer::No};
-
-    SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(editor.isOpen());
-    ASSERT_EQ(editor.dialogs.warnings.size(), 2u);
-    EXPECT_EQ(editor.dialogs.warnings[1].text,
-              orvane::saveFailureMessage(1, editor.settingsPath().u16string(),
-                                         {orvane::platform::FileProblem::NotRegularFile, {}}));
-    EXPECT_EQ(editor.dialogs.warnings[1].title, u"Quitter éditeur de paramètres");
-    EXPECT_EQ(form.highAlarm(), 66);
-    EXPECT_TRUE(std::filesystem::is_directory(editor.settingsPath()));
-    EXPECT_EQ(editor.folder().entries(), std::vector<std::string>{"SETTINGS.TXT"});
-
-    // The user gives up on saving: No closes without another try.
-    SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(editor.isOpen());
-    EXPECT_EQ(editor.dialogs.warnings.size(), 2u);
-}
-
 TEST(ClosingSession, aProgramFolderLongerThanMaxPath_isReadAndWrittenThere) {
     Win32Editor editor;
     editor.makeProgramFolder(std::filesystem::path(std::string(100, 'a')) / std::string(100, 'b') /
@@ -184,7 +160,8 @@ TEST_P(ChangedOnDisk, yesOnClosing_asksInTheWindowsLanguageBeforeReplacingTheOth
 
     ASSERT_EQ(robot.boxes().size(), 2u);
     const orvane::test::BoxRobot::Seen& confirmation = robot.boxes()[1];
-    EXPECT_EQ(confirmation.title, u"Quitter éditeur de paramètres");
+    EXPECT_EQ(confirmation.title,
+              orvane::CaptionTable().entry(1, orvane::CaptionTable::kExitTitleSlot));
     EXPECT_EQ(confirmation.text, orvane::changedOnDiskQuestion(1));
     EXPECT_EQ(confirmation.owner, window);
     EXPECT_EQ(IsWindow(window) != FALSE, !GetParam().replaced);
@@ -197,14 +174,5 @@ INSTANTIATE_TEST_SUITE_P(Answers, ChangedOnDisk,
                          [](const testing::TestParamInfo<Replacing>& row) {
                              return std::string(row.param.name);
                          });
-
-TEST(ClosingSession, answerYesWithoutAFile_writesTheDefaults) {
-    Win32Editor editor;
-    editor.start();
-    editor.dialogs.answers = {Answer::Yes};
-    SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(editor.readSettings(),
-              "JOB=\r\nHIGH ALARM=0\r\nLOW ALARM=0\r\nGSM1=\r\nGSM2=\r\nGSM3=\r\nLANGUAGE=0\r\n");
-}
 
 }  // namespace

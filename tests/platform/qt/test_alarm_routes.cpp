@@ -1,10 +1,12 @@
-// The alarm coupling and the relabelling it drives, by keyboard, by mouse and by the program.
+// The routes by which keys and the mouse reach the alarm rules on the Qt window: every key steps its
+// bar and the rule runs, during a thumb drag at every position. The rules: tests/ui.
 
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
 
+#include "i18n/caption_table.h"
 #include "support/editor_fixture.h"
 
 using orvane::test::EditorFixture;
@@ -28,12 +30,19 @@ QPoint thumbCentre(QScrollBar* bar) {
         .center();
 }
 
+// An alarm frame's caption in English, as the caption table has it.
+QString alarmCaption(int frame, int value) {
+    orvane::CaptionTable table;
+    table.rebuild(static_cast<std::int16_t>(value), static_cast<std::int16_t>(value));
+    return QString::fromStdU16String(table.entry(0, frame));
+}
+
 QString highCaption(int value) {
-    return QStringLiteral("High pressure alarm (%1Pa)").arg(value);
+    return alarmCaption(1, value);
 }
 
 QString lowCaption(int value) {
-    return QStringLiteral("Low pressure alarm (%1Pa)").arg(value);
+    return alarmCaption(2, value);
 }
 
 }  // namespace
@@ -47,8 +56,6 @@ class AlarmRulesTest : public QObject {
     void thumbDrag_otherBarAndCaptionsFollowEveryPosition_data();
     void thumbDrag_otherBarAndCaptionsFollowEveryPosition();
     void arrowAndTroughClicks_stepTheBar();
-    void programSetValue_runsTheRuleBeforeReturning();
-    void programSetValueOutsideTheRange_isRefused();
 };
 
 void AlarmRulesTest::keys_moveOneBarAndPushTheOther_data() {
@@ -157,29 +164,5 @@ void AlarmRulesTest::arrowAndTroughClicks_stepTheBar() {
     QCOMPARE(editor.frame(1)->title(), highCaption(11));
 }
 
-void AlarmRulesTest::programSetValue_runsTheRuleBeforeReturning() {
-    EditorFixture editor;
-    orvane::Form1& form = editor.start();
-    QVERIFY(form.setHighAlarm(50));
-    QVERIFY(form.setLowAlarm(20));
-    QVERIFY(form.setLowAlarm(70));
-    QCOMPARE(form.highAlarm(), 70);
-    QCOMPARE(editor.frame(1)->title(), highCaption(70));
-    QVERIFY(form.setHighAlarm(30));
-    QCOMPARE(form.lowAlarm(), 30);
-    QCOMPARE(editor.frame(2)->title(), lowCaption(30));
-}
-
-void AlarmRulesTest::programSetValueOutsideTheRange_isRefused() {
-    EditorFixture editor;
-    orvane::Form1& form = editor.start();
-    QVERIFY(form.setHighAlarm(40));
-    QVERIFY(!form.setHighAlarm(101));
-    QVERIFY(!form.setLowAlarm(-1));
-    QVERIFY(!form.setLowAlarm(32767));
-    QCOMPARE(form.highAlarm(), 40);
-    QCOMPARE(form.lowAlarm(), 0);
-}
-
 QTEST_MAIN(AlarmRulesTest)
-#include "test_alarm_rules.moc"
+#include "test_alarm_routes.moc"
