@@ -2,94 +2,72 @@
 // read in that encoding, and a text that the file's code page cannot hold is skipped like any bad
 // value, so the job description read before it stays.
 
-#include <QTemporaryDir>
-#include <QTest>
+#include <gtest/gtest.h>
 
 #include "settings/settings_file.h"
-#include "settings_test_support.h"
+#include "settings_checks.h"
+
+namespace {
 
 using orvane::testing::FakeEditorState;
 using orvane::testing::SettingValues;
 using orvane::testing::untouchedValues;
 using orvane::testing::untouchedValuesWith;
 
-namespace {
-
 enum class Encoding { Utf8, Utf16LittleEndian, Utf16BigEndian };
 
-QByteArray withMark(const QString& text, Encoding encoding) {
+std::string withMark(std::u16string_view text, Encoding encoding) {
     if (encoding == Encoding::Utf8) {
-        return "\xEF\xBB\xBF" + text.toUtf8();
+        return "\xEF\xBB\xBF" + orvane::testing::utf8(text);
     }
     const bool little = encoding == Encoding::Utf16LittleEndian;
-    QByteArray bytes = little ? "\xFF\xFE" : "\xFE\xFF";
-    for (const QChar unit : text) {
-        const auto high = static_cast<char>(unit.unicode() >> 8);
-        const auto low = static_cast<char>(unit.unicode() & 0xFF);
+    std::string bytes = little ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char16_t unit : text) {
+        const auto high = static_cast<char>(unit >> 8);
+        const auto low = static_cast<char>(unit & 0xFF);
         bytes += little ? low : high;
         bytes += little ? high : low;
     }
     return bytes;
 }
 
-}  // namespace
+class MarkedFile : public testing::TestWithParam<Encoding> {};
 
-Q_DECLARE_METATYPE(Encoding)
-
-class TestByteOrderMarks : public QObject {
-    Q_OBJECT
-
-  private slots:
-    void load_fileWithByteOrderMark_readsItsEncoding_data();
-    void load_fileWithByteOrderMark_readsItsEncoding();
-    void load_utf8LineStartingWithAnotherMark_readsTheLine();
-};
-
-void TestByteOrderMarks::load_fileWithByteOrderMark_readsItsEncoding_data() {
-    QTest::addColumn<Encoding>("encoding");
-
-    QTest::newRow("UTF-8") << Encoding::Utf8;
-    QTest::newRow("UTF-16 little-endian") << Encoding::Utf16LittleEndian;
-    QTest::newRow("UTF-16 big-endian") << Encoding::Utf16BigEndian;
-}
-
-void TestByteOrderMarks::load_fileWithByteOrderMark_readsItsEncoding() {
-    QFETCH(Encoding, encoding);
-
+TEST_P(MarkedFile, load_fileWithByteOrderMark_readsItsEncoding) {
     // Ł has no byte in Windows-1252, and the telephone sign lies beyond 16 bits.
-    const QString text = QString::fromUtf16(
+    const std::u16string_view text =
         u"JOB=Café ™ 5€\r\nHIGH ALARM=55\r\nJOB=Łódź\r\nGSM1=+31 6\r\nGSM2=\U0001F4DE 112\n"
-        u"LANGUAGE=3");
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    QVERIFY(orvane::testing::writeBytes(folder.filePath("SETTINGS.TXT"), withMark(text, encoding)));
+        u"LANGUAGE=3";
+    const orvane::test::ScratchFolder folder;
+    orvane::test::writeFile(folder.path() / "SETTINGS.TXT", withMark(text, GetParam()));
 
     FakeEditorState state(untouchedValues());
-    const orvane::LoadReport report = orvane::LoadSettings(state, folder.path().toStdU16String());
-    QCOMPARE(report.error, orvane::platform::FileError{});
-    QCOMPARE(state.values(), untouchedValuesWith([](SettingValues& v) {
-                 v.job = u"Café ™ 5€";
-                 v.highAlarm = 55;
-                 v.sms[0] = u"+31 6";
-                 v.language = 3;
-             }));
+    const orvane::LoadReport report = orvane::LoadSettings(state, folder.path().u16string());
+    EXPECT_EQ(report.error, orvane::platform::FileError{});
+    EXPECT_EQ(state.values(), untouchedValuesWith([](SettingValues& v) {
+                  v.job = u"Café ™ 5€";
+                  v.highAlarm = 55;
+                  v.sms[0] = u"+31 6";
+                  v.language = 3;
+              }));
 }
+
+INSTANTIATE_TEST_SUITE_P(Encodings, MarkedFile,
+                         testing::Values(Encoding::Utf8, Encoding::Utf16LittleEndian,
+                                         Encoding::Utf16BigEndian));
 
 // Two such files joined into one: the second file's mark starts a line.
-void TestByteOrderMarks::load_utf8LineStartingWithAnotherMark_readsTheLine() {
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    QVERIFY(
-        orvane::testing::writeBytes(folder.filePath("SETTINGS.TXT"),
-                                    "\xEF\xBB\xBFHIGH ALARM=55\r\n\xEF\xBB\xBFLOW ALARM=44\r\n"));
+TEST(ByteOrderMarks, load_utf8LineStartingWithAnotherMark_readsTheLine) {
+    const orvane::test::ScratchFolder folder;
+    orvane::test::writeFile(folder.path() / "SETTINGS.TXT",
+                            "\xEF\xBB\xBFHIGH ALARM=55\r\n\xEF\xBB\xBFLOW ALARM=44\r\n");
 
     FakeEditorState state(untouchedValues());
-    orvane::LoadSettings(state, folder.path().toStdU16String());
-    QCOMPARE(state.values(), untouchedValuesWith([](SettingValues& v) {
-                 v.highAlarm = 55;
-                 v.lowAlarm = 44;
-             }));
+    orvane::LoadSettings(state, folder.path().u16string());
+    EXPECT_EQ(state.values(), untouchedValuesWith([](SettingValues& v) {
+                  v.highAlarm = 55;
+                  v.lowAlarm = 44;
+              }));
 }
 
-QTEST_GUILESS_MAIN(TestByteOrderMarks)
-#include "test_byte_order_marks.moc"
+}  // namespace

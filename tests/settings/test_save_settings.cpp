@@ -1,29 +1,109 @@
+// SETTINGS.TXT written from the editor: exactly the seven lines, nothing else left in the folder, a
+// failure told with its reason and the old file kept, and on Linux the file's permissions kept.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
 #include <csignal>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
+#endif
 
 #include "settings/settings_file.h"
-#include "settings_test_support.h"
+#include "settings_checks.h"
+
+namespace {
 
 using orvane::SaveSettings;
 using orvane::platform::FileError;
 using orvane::platform::FileProblem;
-using orvane::testing::entriesOf;
+using orvane::test::readFile;
+using orvane::test::ScratchFolder;
+using orvane::test::writeFile;
 using orvane::testing::FakeEditorState;
-using orvane::testing::readBytes;
 using orvane::testing::SettingValues;
-using orvane::testing::toQString;
-using orvane::testing::writeBytes;
+using orvane::testing::utf8;
 
-namespace {
+const SettingValues kTypical{u"Line 7 north", 80, 20, {u"+441234567", u"0612", u"112"}, 2};
+const std::string kTypicalBytes =
+    "JOB=Line 7 north\r\nHIGH ALARM=80\r\nLOW ALARM=20\r\nGSM1=+441234567\r\nGSM2=0612\r\n"
+    "GSM3=112\r\nLANGUAGE=2\r\n";
+const std::string kOldBytes =
+    "JOB=old\r\nHIGH ALARM=90\r\nLOW ALARM=5\r\nGSM1=999\r\nGSM2=\r\n"
+    "GSM3=\r\nLANGUAGE=1\r\n" +
+    std::string(4000, ' ');
+
+std::vector<std::string> entriesOf(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+struct Saved {
+    const char* name;
+    SettingValues values;
+    std::string expected;
+};
+
+std::vector<Saved> savedRows() {
+    return {
+        {"typical", kTypical, kTypicalBytes},
+        {"empty texts, lowest values", SettingValues{u"", 0, 0, {u"", u"", u""}, -1},
+         "JOB=\r\nHIGH ALARM=0\r\nLOW ALARM=0\r\nGSM1=\r\nGSM2=\r\nGSM3=\r\nLANGUAGE=-1\r\n"},
+        {"full fields, highest values",
+         SettingValues{
+             std::u16string(64, u'J'),
+             100,
+             100,
+             {std::u16string(16, u'1'), std::u16string(16, u'2'), std::u16string(16, u'3')},
+             3},
+         "JOB=" + std::string(64, 'J') + "\r\nHIGH ALARM=100\r\nLOW ALARM=100\r\nGSM1=" +
+             std::string(16, '1') + "\r\nGSM2=" + std::string(16, '2') +
+             "\r\nGSM3=" + std::string(16, '3') + "\r\nLANGUAGE=3\r\n"},
+        {"code page", SettingValues{u"Café €5 ™ ½", 9, 1, {u"£1", u"", u"é"}, 0},
+         "JOB=Caf\xE9 \x80"
+         "5 \x99 \xBD\r\nHIGH ALARM=9\r\nLOW ALARM=1\r\nGSM1=\xA3"
+         "1\r\nGSM2=\r\nGSM3=\xE9\r\nLANGUAGE=0\r\n"},
+        {"texts as they are",
+         SettingValues{u" \"quoted\" JOB=x; \\n ", 7, 3, {u"=1", u"+44 (0) 61", u"\t"}, 1},
+         "JOB= \"quoted\" JOB=x; \\n \r\nHIGH ALARM=7\r\nLOW ALARM=3\r\nGSM1==1\r\n"
+         "GSM2=+44 (0) 61\r\nGSM3=\t\r\nLANGUAGE=1\r\n"},
+    };
+}
+
+class SavedFile : public testing::TestWithParam<Saved> {};
+
+TEST_P(SavedFile, save_writesExactlyTheSevenLinesAndNoOtherFile) {
+    const ScratchFolder folder;
+    const std::filesystem::path path = folder.path() / "SETTINGS.TXT";
+    const FakeEditorState state(GetParam().values);
+    ASSERT_EQ(state.values(), GetParam().values);
+
+    const FileError created = SaveSettings(state, folder.path().u16string());
+    ASSERT_FALSE(created.failed()) << utf8(created.reason);
+    EXPECT_EQ(readFile(path), GetParam().expected);
+
+    // Over a longer file nothing of the old one may remain.
+    writeFile(path, kOldBytes);
+    const FileError replaced = SaveSettings(state, folder.path().u16string());
+    ASSERT_FALSE(replaced.failed()) << utf8(replaced.reason);
+    EXPECT_EQ(readFile(path), GetParam().expected);
+    EXPECT_EQ(entriesOf(folder.path()), std::vector<std::string>{"SETTINGS.TXT"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, SavedFile, testing::ValuesIn(savedRows()));
 
 enum class Failure {
     SettingsIsFolder,
@@ -35,15 +115,7 @@ enum class Failure {
     LineBreakInText,
 };
 
-const SettingValues kTypical{u"Line 7 north", 80, 20, {u"+441234567", u"0612", u"112"}, 2};
-const QByteArray kTypicalBytes =
-    "JOB=Line 7 north\r\nHIGH ALARM=80\r\nLOW ALARM=20\r\nGSM1=+441234567\r\nGSM2=0612\r\n"
-    "GSM3=112\r\nLANGUAGE=2\r\n";
-const QByteArray kOldBytes =
-    "JOB=old\r\nHIGH ALARM=90\r\nLOW ALARM=5\r\nGSM1=999\r\nGSM2=\r\n"
-    "GSM3=\r\nLANGUAGE=1\r\n" +
-    QByteArray(4000, ' ');
-
+#ifndef _WIN32
 // Writing more than a few bytes to any file fails as on a full disk, until the end of the scope.
 class FileSizeLimit {
   public:
@@ -59,6 +131,8 @@ class FileSizeLimit {
         setrlimit(RLIMIT_FSIZE, &saved_);
         std::signal(SIGXFSZ, savedHandler_);
     }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
     bool ok() const { return ok_; }
 
   private:
@@ -69,20 +143,22 @@ class FileSizeLimit {
 
 class ReadOnlyFolder {
   public:
-    explicit ReadOnlyFolder(const QString& path) : path_(path) {
-        ok_ = chmod(QFile::encodeName(path_).constData(), 0555) == 0;
+    explicit ReadOnlyFolder(std::filesystem::path path) : path_(std::move(path)) {
+        ok_ = chmod(path_.c_str(), 0555) == 0;
     }
-    ~ReadOnlyFolder() { chmod(QFile::encodeName(path_).constData(), 0755); }
+    ~ReadOnlyFolder() { chmod(path_.c_str(), 0755); }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
     bool ok() const { return ok_; }
 
   private:
-    QString path_;
+    std::filesystem::path path_;
     bool ok_ = false;
 };
 
-mode_t modeOf(const QString& path) {
+mode_t modeOf(const std::filesystem::path& path) {
     struct stat status {};
-    if (stat(QFile::encodeName(path).constData(), &status) != 0) {
+    if (stat(path.c_str(), &status) != 0) {
         return 0;
     }
     return status.st_mode & 07777;
@@ -93,119 +169,35 @@ mode_t currentUmask() {
     umask(mask);
     return mask;
 }
+#endif
 
-}  // namespace
-
-Q_DECLARE_METATYPE(Failure)
-Q_DECLARE_METATYPE(FileProblem)
-
-class TestSaveSettings : public QObject {
-    Q_OBJECT
-
-  private slots:
-    void save_writesExactlyTheSevenLinesAndNoOtherFile_data();
-    void save_writesExactlyTheSevenLinesAndNoOtherFile();
-    void saveThatFails_givesAReasonAndKeepsTheOldFile_data();
-    void saveThatFails_givesAReasonAndKeepsTheOldFile();
-    void saveOverAFile_keepsItsPermissions_data();
-    void saveOverAFile_keepsItsPermissions();
-    void saveANewFile_givesItTheUsualPermissions();
+struct Failed {
+    const char* name;
+    Failure failure;
+    FileProblem problem;
+    std::u16string_view reasonNames;  // what a described reason must name, if anything
 };
 
-void TestSaveSettings::save_writesExactlyTheSevenLinesAndNoOtherFile_data() {
-    QTest::addColumn<SettingValues>("values");
-    QTest::addColumn<QByteArray>("expected");
+class FailedSave : public testing::TestWithParam<Failed> {};
 
-    QTest::newRow("typical") << kTypical << kTypicalBytes;
-    QTest::newRow("empty texts, lowest values")
-        << SettingValues{u"", 0, 0, {u"", u"", u""}, -1}
-        << QByteArray(
-               "JOB=\r\nHIGH ALARM=0\r\nLOW ALARM=0\r\nGSM1=\r\nGSM2=\r\nGSM3=\r\n"
-               "LANGUAGE=-1\r\n");
-    QTest::newRow("full fields, highest values")
-        << SettingValues{std::u16string(64, u'J'),
-                         100,
-                         100,
-                         {std::u16string(16, u'1'), std::u16string(16, u'2'),
-                          std::u16string(16, u'3')},
-                         3}
-        << "JOB=" + QByteArray(64, 'J') +
-               "\r\nHIGH ALARM=100\r\nLOW ALARM=100\r\nGSM1=" + QByteArray(16, '1') +
-               "\r\nGSM2=" + QByteArray(16, '2') + "\r\nGSM3=" + QByteArray(16, '3') +
-               "\r\nLANGUAGE=3\r\n";
-    QTest::newRow("code page") << SettingValues{u"Café €5 ™ ½", 9, 1, {u"£1", u"", u"é"}, 0}
-                               << QByteArray(
-                                      "JOB=Caf\xE9 \x80"
-                                      "5 \x99 \xBD\r\nHIGH ALARM=9\r\nLOW ALARM=1\r\nGSM1=\xA3"
-                                      "1\r\nGSM2=\r\nGSM3=\xE9\r\nLANGUAGE=0\r\n");
-    QTest::newRow("texts as they are")
-        << SettingValues{u" \"quoted\" JOB=x; \\n ", 7, 3, {u"=1", u"+44 (0) 61", u"\t"}, 1}
-        << QByteArray(
-               "JOB= \"quoted\" JOB=x; \\n \r\nHIGH ALARM=7\r\nLOW ALARM=3\r\nGSM1==1\r\n"
-               "GSM2=+44 (0) 61\r\nGSM3=\t\r\nLANGUAGE=1\r\n");
-}
-
-void TestSaveSettings::save_writesExactlyTheSevenLinesAndNoOtherFile() {
-    QFETCH(SettingValues, values);
-    QFETCH(QByteArray, expected);
-
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString path = folder.filePath("SETTINGS.TXT");
-    const FakeEditorState state(values);
-    QCOMPARE(state.values(), values);
-
-    const FileError created = SaveSettings(state, folder.path().toStdU16String());
-    QVERIFY2(!created.failed(), qPrintable(toQString(created.reason)));
-    QCOMPARE(readBytes(path), expected);
-
-    // Over a longer file nothing of the old one may remain.
-    QVERIFY(writeBytes(path, kOldBytes));
-    const FileError replaced = SaveSettings(state, folder.path().toStdU16String());
-    QVERIFY2(!replaced.failed(), qPrintable(toQString(replaced.reason)));
-    QCOMPARE(readBytes(path), expected);
-    QCOMPARE(entriesOf(folder.path()), QStringList{"SETTINGS.TXT"});
-}
-
-void TestSaveSettings::saveThatFails_givesAReasonAndKeepsTheOldFile_data() {
-    QTest::addColumn<Failure>("failure");
-    QTest::addColumn<FileProblem>("problem");
-    QTest::addColumn<QString>("reasonNames");  // what a described reason must name, if anything
-
-    QTest::newRow("SETTINGS.TXT is a folder")
-        << Failure::SettingsIsFolder << FileProblem::NotRegularFile << "";
-    QTest::newRow("program folder missing")
-        << Failure::MissingFolder << FileProblem::Described << "";
-    QTest::newRow("disk full") << Failure::FileSizeLimit << FileProblem::Described << "";
-    QTest::newRow("read-only folder") << Failure::ReadOnlyFolder << FileProblem::Described << "";
-    QTest::newRow("job outside the code page")
-        << Failure::JobOutsideCodePage << FileProblem::Described << "job description";
-    QTest::newRow("SMS number outside the code page")
-        << Failure::SmsOutsideCodePage << FileProblem::Described << "SMS number 3";
-    QTest::newRow("line break in a text")
-        << Failure::LineBreakInText << FileProblem::Described << "job description";
-}
-
-void TestSaveSettings::saveThatFails_givesAReasonAndKeepsTheOldFile() {
-    QFETCH(Failure, failure);
-    QFETCH(FileProblem, problem);
-    QFETCH(QString, reasonNames);
+TEST_P(FailedSave, saveThatFails_givesAReasonAndKeepsTheOldFile) {
+    const Failure failure = GetParam().failure;
+#ifndef _WIN32
     if (failure == Failure::ReadOnlyFolder && geteuid() == 0) {
-        QSKIP("root writes into read-only folders");
+        GTEST_SKIP() << "root writes into read-only folders";
     }
-
-    QTemporaryDir root;
-    QVERIFY(root.isValid());
-    const QString program = root.filePath("program");
-    const QString path = program + "/SETTINGS.TXT";
+#endif
+    const ScratchFolder root;
+    const std::filesystem::path program = root.path() / "program";
+    const std::filesystem::path path = program / "SETTINGS.TXT";
     if (failure != Failure::MissingFolder) {
-        QVERIFY(QDir(root.path()).mkdir("program"));
+        ASSERT_TRUE(std::filesystem::create_directory(program));
     }
     if (failure == Failure::SettingsIsFolder) {
-        QVERIFY(QDir(program).mkdir("SETTINGS.TXT"));
-        QVERIFY(writeBytes(path + "/inside.txt", kOldBytes));
+        ASSERT_TRUE(std::filesystem::create_directory(path));
+        writeFile(path / "inside.txt", kOldBytes);
     } else if (failure != Failure::MissingFolder) {
-        QVERIFY(writeBytes(path, kOldBytes));
+        writeFile(path, kOldBytes);
     }
 
     SettingValues values = kTypical;
@@ -217,71 +209,84 @@ void TestSaveSettings::saveThatFails_givesAReasonAndKeepsTheOldFile() {
         values.job = u"Line 7\r\nLANGUAGE=3";
     }
     const FakeEditorState state(values);
-    const QStringList rootBefore = entriesOf(root.path());
-    const QStringList programBefore = entriesOf(program);
+    const std::vector<std::string> rootBefore = entriesOf(root.path());
+    const std::vector<std::string> programBefore = entriesOf(program);
 
     FileError result;
+#ifndef _WIN32
     if (failure == Failure::FileSizeLimit) {
         const FileSizeLimit limit;
-        QVERIFY(limit.ok());
-        result = SaveSettings(state, program.toStdU16String());
+        ASSERT_TRUE(limit.ok());
+        result = SaveSettings(state, program.u16string());
     } else if (failure == Failure::ReadOnlyFolder) {
         const ReadOnlyFolder readOnly(program);
-        QVERIFY(readOnly.ok());
-        result = SaveSettings(state, program.toStdU16String());
-    } else {
-        result = SaveSettings(state, program.toStdU16String());
+        ASSERT_TRUE(readOnly.ok());
+        result = SaveSettings(state, program.u16string());
+    } else
+#endif
+    {
+        result = SaveSettings(state, program.u16string());
     }
 
-    QCOMPARE(result.problem, problem);
-    const QString reason = toQString(result.reason);
-    qInfo("Reason given: %s", qPrintable(reason));
+    EXPECT_EQ(result.problem, GetParam().problem);
+    const std::u16string& reason = result.reason;
+    std::cout << "Reason given: " << utf8(reason) << '\n';
     // The program's own reasons are told from the problem; only the system's come as words.
-    QCOMPARE(reason.trimmed().isEmpty(), problem != FileProblem::Described);
-    QVERIFY2(reason.contains(reasonNames), qPrintable(reason));
-    QCOMPARE(entriesOf(root.path()), rootBefore);
-    QCOMPARE(entriesOf(program), programBefore);
+    const bool blank = reason.find_first_not_of(u" \t\r\n") == std::u16string::npos;
+    EXPECT_EQ(blank, GetParam().problem != FileProblem::Described);
+    EXPECT_NE(reason.find(GetParam().reasonNames), std::u16string::npos) << utf8(reason);
+    EXPECT_EQ(entriesOf(root.path()), rootBefore);
+    EXPECT_EQ(entriesOf(program), programBefore);
     if (failure == Failure::SettingsIsFolder) {
-        QVERIFY(QFileInfo(path).isDir());
-        QCOMPARE(entriesOf(path), QStringList{"inside.txt"});
-        QCOMPARE(readBytes(path + "/inside.txt"), kOldBytes);
+        EXPECT_TRUE(std::filesystem::is_directory(path));
+        EXPECT_EQ(entriesOf(path), std::vector<std::string>{"inside.txt"});
+        EXPECT_EQ(readFile(path / "inside.txt"), kOldBytes);
     } else if (failure != Failure::MissingFolder) {
-        QCOMPARE(readBytes(path), kOldBytes);
+        EXPECT_EQ(readFile(path), kOldBytes);
     }
 }
 
-void TestSaveSettings::saveOverAFile_keepsItsPermissions_data() {
-    QTest::addColumn<int>("mode");
+INSTANTIATE_TEST_SUITE_P(
+    Failures, FailedSave,
+    testing::Values(
+        Failed{"SETTINGS.TXT is a folder", Failure::SettingsIsFolder, FileProblem::NotRegularFile,
+               u""},
+        Failed{"program folder missing", Failure::MissingFolder, FileProblem::Described, u""},
+#ifndef _WIN32
+        Failed{"disk full", Failure::FileSizeLimit, FileProblem::Described, u""},
+        Failed{"read-only folder", Failure::ReadOnlyFolder, FileProblem::Described, u""},
+#endif
+        Failed{"job outside the code page", Failure::JobOutsideCodePage, FileProblem::Described,
+               u"job description"},
+        Failed{"SMS number outside the code page", Failure::SmsOutsideCodePage,
+               FileProblem::Described, u"SMS number 3"},
+        Failed{"line break in a text", Failure::LineBreakInText, FileProblem::Described,
+               u"job description"}));
 
-    QTest::newRow("owner only") << 0600;
-    QTest::newRow("group reads") << 0640;
-    QTest::newRow("others read, group not") << 0604;
+#ifndef _WIN32
+class KeptMode : public testing::TestWithParam<mode_t> {};
+
+TEST_P(KeptMode, saveOverAFile_keepsItsPermissions) {
+    const ScratchFolder folder;
+    const std::filesystem::path path = folder.path() / "SETTINGS.TXT";
+    writeFile(path, kOldBytes);
+    ASSERT_EQ(chmod(path.c_str(), GetParam()), 0);
+
+    const FileError result = SaveSettings(FakeEditorState(kTypical), folder.path().u16string());
+    ASSERT_FALSE(result.failed()) << utf8(result.reason);
+    EXPECT_EQ(readFile(path), kTypicalBytes);
+    EXPECT_EQ(modeOf(path), GetParam());
 }
 
-void TestSaveSettings::saveOverAFile_keepsItsPermissions() {
-    QFETCH(int, mode);
+// Owner only, group reads, others read but the group not.
+INSTANTIATE_TEST_SUITE_P(Modes, KeptMode, testing::Values(0600, 0640, 0604));
 
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString path = folder.filePath("SETTINGS.TXT");
-    QVERIFY(writeBytes(path, kOldBytes));
-    QCOMPARE(chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(mode)), 0);
-
-    const FileError result =
-        SaveSettings(FakeEditorState(kTypical), folder.path().toStdU16String());
-    QVERIFY2(!result.failed(), qPrintable(toQString(result.reason)));
-    QCOMPARE(readBytes(path), kTypicalBytes);
-    QCOMPARE(modeOf(path), static_cast<mode_t>(mode));
+TEST(SaveSettings, saveANewFile_givesItTheUsualPermissions) {
+    const ScratchFolder folder;
+    const FileError result = SaveSettings(FakeEditorState(kTypical), folder.path().u16string());
+    ASSERT_FALSE(result.failed()) << utf8(result.reason);
+    EXPECT_EQ(modeOf(folder.path() / "SETTINGS.TXT"), static_cast<mode_t>(0666 & ~currentUmask()));
 }
+#endif
 
-void TestSaveSettings::saveANewFile_givesItTheUsualPermissions() {
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const FileError result =
-        SaveSettings(FakeEditorState(kTypical), folder.path().toStdU16String());
-    QVERIFY2(!result.failed(), qPrintable(toQString(result.reason)));
-    QCOMPARE(modeOf(folder.filePath("SETTINGS.TXT")), static_cast<mode_t>(0666 & ~currentUmask()));
-}
-
-QTEST_GUILESS_MAIN(TestSaveSettings)
-#include "test_save_settings.moc"
+}  // namespace

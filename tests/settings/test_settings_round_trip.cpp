@@ -1,21 +1,22 @@
+// Random values saved and loaded again come back as they were saved, but empty texts, which leave
+// their fields alone.
+
+#include <gtest/gtest.h>
+
 #include <random>
 #include <string>
 #include <vector>
 
-#include <QTemporaryDir>
-#include <QTest>
-
 #include "platform/code_page.h"
 #include "settings/settings_file.h"
-#include "settings_test_support.h"
+#include "settings_checks.h"
+
+namespace {
 
 using orvane::testing::FakeEditorState;
 using orvane::testing::SettingValues;
-using orvane::testing::toQString;
 using orvane::testing::untouchedValues;
 using orvane::testing::valuesAfterLoading;
-
-namespace {
 
 // Every character the code page holds but the NUL and line ends, which no text field can contain.
 std::u16string codePageCharacters() {
@@ -74,34 +75,23 @@ class RandomSettings {
     const std::u16string codePage_ = codePageCharacters();
 };
 
-}  // namespace
-
-class TestSettingsRoundTrip : public QObject {
-    Q_OBJECT
-
-  private slots:
-    void saveThenLoadRandomSettings_givesBackWhatWasSaved();
-};
-
-void TestSettingsRoundTrip::saveThenLoadRandomSettings_givesBackWhatWasSaved() {
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const std::u16string program = folder.path().toStdU16String();
+TEST(SettingsRoundTrip, saveThenLoadRandomSettings_givesBackWhatWasSaved) {
+    const orvane::test::ScratchFolder folder;
+    const std::u16string program = folder.path().u16string();
     RandomSettings settings(0x5e771265);
     int emptyTexts = 0;
     for (int round = 0; round < 500; ++round) {
         const FakeEditorState saved(settings.next());
         const orvane::platform::FileError result = orvane::SaveSettings(saved, program);
-        QVERIFY2(!result.failed(), qPrintable(toQString(result.reason)));
+        ASSERT_FALSE(result.failed()) << orvane::testing::utf8(result.reason);
 
         FakeEditorState loaded(untouchedValues());
         orvane::LoadSettings(loaded, program);
-        QCOMPARE(loaded.values(), valuesAfterLoading(saved.values(), untouchedValues()));
+        ASSERT_EQ(loaded.values(), valuesAfterLoading(saved.values(), untouchedValues()));
         emptyTexts += saved.values().job.empty() ? 1 : 0;
     }
     // The random texts must have covered the case that leaves a field alone.
-    QVERIFY(emptyTexts > 0);
+    EXPECT_GT(emptyTexts, 0);
 }
 
-QTEST_GUILESS_MAIN(TestSettingsRoundTrip)
-#include "test_settings_round_trip.moc"
+}  // namespace

@@ -2,10 +2,10 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <mutex>
 #include <thread>
-
-#include <QtGlobal>
 
 namespace orvane::testing {
 
@@ -17,8 +17,9 @@ class Watchdog {
         : thread_([this, limit, what] {
               std::unique_lock lock(mutex_);
               if (!finished_.wait_for(lock, limit, [this] { return done_; })) {
-                  qFatal("%s did not return within %lld s", what,
-                         static_cast<long long>(limit.count()));
+                  std::fprintf(stderr, "%s did not return within %lld s\n", what,
+                               static_cast<long long>(limit.count()));
+                  std::abort();
               }
           }) {}
 
