@@ -246,22 +246,25 @@ TEST_P(FailedSave, saveThatFails_givesAReasonAndKeepsTheOldFile) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Failures, FailedSave,
-    testing::Values(
-        Failed{"SETTINGS.TXT is a folder", Failure::SettingsIsFolder, FileProblem::NotRegularFile,
-               u""},
-        Failed{"program folder missing", Failure::MissingFolder, FileProblem::Described, u""},
+std::vector<Failed> failedRows() {
+    std::vector<Failed> rows = {
+        {"SETTINGS.TXT is a folder", Failure::SettingsIsFolder, FileProblem::NotRegularFile, u""},
+        {"program folder missing", Failure::MissingFolder, FileProblem::Described, u""},
+        {"job outside the code page", Failure::JobOutsideCodePage, FileProblem::Described,
+         u"job description"},
+        {"SMS number outside the code page", Failure::SmsOutsideCodePage, FileProblem::Described,
+         u"SMS number 3"},
+        {"line break in a text", Failure::LineBreakInText, FileProblem::Described,
+         u"job description"},
+    };
 #ifndef _WIN32
-        Failed{"disk full", Failure::FileSizeLimit, FileProblem::Described, u""},
-        Failed{"read-only folder", Failure::ReadOnlyFolder, FileProblem::Described, u""},
+    rows.push_back({"disk full", Failure::FileSizeLimit, FileProblem::Described, u""});
+    rows.push_back({"read-only folder", Failure::ReadOnlyFolder, FileProblem::Described, u""});
 #endif
-        Failed{"job outside the code page", Failure::JobOutsideCodePage, FileProblem::Described,
-               u"job description"},
-        Failed{"SMS number outside the code page", Failure::SmsOutsideCodePage,
-               FileProblem::Described, u"SMS number 3"},
-        Failed{"line break in a text", Failure::LineBreakInText, FileProblem::Described,
-               u"job description"}));
+    return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(Failures, FailedSave, testing::ValuesIn(failedRows()));
 
 #ifndef _WIN32
 class KeptMode : public testing::TestWithParam<mode_t> {};
