@@ -65,14 +65,13 @@ TEST_P(AlarmCoupling, moveABar_pushesTheOtherAndBothCaptionsFollow) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Moves, AlarmCoupling,
-    testing::Values(BarMove{true, 35, 35, 20}, BarMove{true, 49, 49, 20},
-                    BarMove{true, 10, 10, 10}, BarMove{true, 0, 0, 0}, BarMove{true, 70, 70, 20},
-                    BarMove{true, 100, 100, 20}, BarMove{false, 21, 50, 21},
-                    BarMove{false, 23, 50, 23}, BarMove{false, 50, 50, 50},
-                    BarMove{false, 70, 70, 70}, BarMove{false, 100, 100, 100},
-                    BarMove{false, 0, 50, 0}));
+INSTANTIATE_TEST_SUITE_P(Moves, AlarmCoupling,
+                         testing::Values(BarMove{true, 35, 35, 20}, BarMove{true, 49, 49, 20},
+                                         BarMove{true, 10, 10, 10}, BarMove{true, 0, 0, 0},
+                                         BarMove{true, 70, 70, 20}, BarMove{true, 100, 100, 20},
+                                         BarMove{false, 21, 50, 21}, BarMove{false, 23, 50, 23},
+                                         BarMove{false, 50, 50, 50}, BarMove{false, 70, 70, 70},
+                                         BarMove{false, 100, 100, 100}, BarMove{false, 0, 50, 0}));
 
 TEST_F(InputRules, thumbDrag_otherBarAndCaptionsFollowEveryPosition) {
     ASSERT_TRUE(form->setHighAlarm(50));
@@ -161,21 +160,21 @@ TEST_P(TypedCharacters, typeIntoAField_keepsOnlyWhatItsFilterAndLengthAllow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, TypedCharacters,
-    testing::Values(Typing{kText1_1, u"0123456789", u"0123456789", 0},
-                    Typing{kText1_2, u"+3+1+", u"+3+1+", 0}, Typing{kText1_3, u"(0).6", u"(0.6", 1},
-                    Typing{kText1_1, u"%&'", u"%&'", 0}, Typing{kText1_2, u"a 1B", u"1", 3},
-                    Typing{kText1_3, u"-#*,/)=", u"", 7}, Typing{kText1_1, u"é5ß€", u"5", 3},
-                    Typing{kText1_2, u"12\r", u"12", 1},         // Enter
-                    Typing{kText1_2, u"12\x03\x16\x18\x1a", u"12", 4},  // Ctrl+C, V, X, Z
-                    Typing{kText1_2, u"123\b", u"12", 0},        // Backspace
-                    Typing{kText1_2, u"12\f", u"12", 0},         // Ctrl+L, form feed
-                    Typing{kText5, u"Pompe n°3 à Zürich, 5€", u"Pompe n°3 à Zürich, 5€", 0},
-                    Typing{kText5, u"aŁbΩc中", u"abc", 3}, Typing{kText5, u"a\U0001F600b", u"ab", 1},
-                    Typing{kText1_3, u"12345678901234567", u"1234567890123456", 0},
-                    Typing{kText5, std::u16string_view(u"77777777777777777777777777777777"
-                                                       u"777777777777777777777777777777778"),
-                           u"7777777777777777777777777777777777777777777777777777777777777777",
-                           0}));
+    testing::Values(
+        Typing{kText1_1, u"0123456789", u"0123456789", 0}, Typing{kText1_2, u"+3+1+", u"+3+1+", 0},
+        Typing{kText1_3, u"(0).6", u"(0.6", 1}, Typing{kText1_1, u"%&'", u"%&'", 0},
+        Typing{kText1_2, u"a 1B", u"1", 3}, Typing{kText1_3, u"-#*,/)=", u"", 7},
+        Typing{kText1_1, u"é5ß€", u"5", 3}, Typing{kText1_2, u"12\r", u"12", 1},  // Enter
+        Typing{kText1_2, u"12\x03\x16\x18\x1a", u"12", 4},                        // Ctrl+C, V, X, Z
+        Typing{kText1_2, u"123\b", u"12", 0},                                     // Backspace
+        Typing{kText1_2, u"12\f", u"12", 0},  // Ctrl+L, form feed
+        Typing{kText5, u"Pompe n°3 à Zürich, 5€", u"Pompe n°3 à Zürich, 5€", 0},
+        Typing{kText5, u"aŁbΩc中", u"abc", 3}, Typing{kText5, u"a\U0001F600b", u"ab", 1},
+        Typing{kText1_3, u"12345678901234567", u"1234567890123456", 0},
+        Typing{kText5,
+               std::u16string_view(u"77777777777777777777777777777777"
+                                   u"777777777777777777777777777777778"),
+               u"7777777777777777777777777777777777777777777777777777777777777777", 0}));
 
 struct Paste {
     ControlId field;

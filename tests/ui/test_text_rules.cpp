@@ -39,8 +39,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Inserted{false, u"+31(06.123", true}, Inserted{false, u"+31 6", false},
                     Inserted{false, u"12a", false}, Inserted{false, u"12\t3", false},
                     Inserted{false, u"\f", false}, Inserted{true, u"Café € 5 ™", true},
-                    Inserted{true, u"Pompe n°3 à Zürich, 5€", true}, Inserted{true, u"Ωmega", false},
-                    Inserted{true, u"Łódź", false}, Inserted{true, u"two\r\nlines", false},
-                    Inserted{true, u"中", false}, Inserted{true, u"a\U0001F600b", false}));
+                    Inserted{true, u"Pompe n°3 à Zürich, 5€", true},
+                    Inserted{true, u"Ωmega", false}, Inserted{true, u"Łódź", false},
+                    Inserted{true, u"two\r\nlines", false}, Inserted{true, u"中", false},
+                    Inserted{true, u"a\U0001F600b", false}));
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The routes by which keys and the mouse reach the alarm rules on the Qt window: every key steps its
-// bar and the rule runs, during a thumb drag at every position. The rules: tests/ui.
+// The routes by which keys and the mouse reach the alarm rules on the Qt window: every key steps
+// its bar and the rule runs, during a thumb drag at every position. The rules: tests/ui.
 
 #include <QScrollBar>
 #include <QStyle>

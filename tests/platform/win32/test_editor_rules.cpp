@@ -236,10 +236,11 @@ TEST_P(PastedText, pasteByEveryRoute_takesTheTextWholeOrRefusesItWithABeep) {
     EXPECT_EQ(editor.shell.beeps, GetParam().accepted ? 0 : 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, PastedText,
-    testing::Values(Paste{kText1_1, u"+31(06.123", true}, Paste{kText1_3, u"12\t3", false},
-                    Paste{kText5, u"Café € 5 ™", true}, Paste{kText5, u"two\r\nlines", false}));
+INSTANTIATE_TEST_SUITE_P(Texts, PastedText,
+                         testing::Values(Paste{kText1_1, u"+31(06.123", true},
+                                         Paste{kText1_3, u"12\t3", false},
+                                         Paste{kText5, u"Café € 5 ™", true},
+                                         Paste{kText5, u"two\r\nlines", false}));
 
 // The field's rule cannot judge what it cannot read, so nothing goes in.
 TEST_F(EditorRules, pasteWhileAnotherProgramHoldsTheClipboard_isRefusedWithABeep) {
