@@ -193,7 +193,11 @@ std::string readFile(const std::filesystem::path& path) {
 }
 
 Form1& FakeEditor::start() {
-    form_ = Main({toolkit_, folder_.path().u16string(), dialogs, shell});
+    return start(folder_.path().u16string());
+}
+
+Form1& FakeEditor::start(const std::optional<std::u16string>& programFolder) {
+    form_ = Main({toolkit_, programFolder, dialogs, shell});
     return *form_;
 }
 

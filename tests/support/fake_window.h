@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,8 @@ class FakeEditor {
     std::string readSettings() const { return readFile(settingsPath()); }
 
     Form1& start();
+    // The same from another program folder, which need not exist, or none.
+    Form1& start(const std::optional<std::u16string>& programFolder);
     Form1& form() { return *form_; }
     FakeWindow& window() { return static_cast<FakeWindow&>(form_->window()); }
     std::vector<std::u16string> frameCaptions();
