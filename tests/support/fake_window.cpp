@@ -53,12 +53,17 @@ void FakeWindow::setText(ControlId control, std::u16string_view text) {
 }
 
 void FakeWindow::setAccessibleText(ControlId control, std::u16string_view name,
-                                   std::u16string_view /*description*/) {
+                                   std::u16string_view description) {
     at(control).accessibleName = name;
+    at(control).accessibleDescription = description;
 }
 
 std::u16string FakeWindow::accessibleName(ControlId control) const {
     return at(control).accessibleName;
+}
+
+std::u16string FakeWindow::accessibleDescription(ControlId control) const {
+    return at(control).accessibleDescription;
 }
 
 int FakeWindow::value(ControlId control) const {

@@ -56,11 +56,13 @@ class FakeWindow final : public platform::Window {
 
     std::u16string caption() const { return caption_; }
     std::u16string accessibleName(platform::ControlId control) const;
+    std::u16string accessibleDescription(platform::ControlId control) const;
 
   private:
     struct Control {
         std::u16string text;
         std::u16string accessibleName;
+        std::u16string accessibleDescription;
         int value = 0;
         std::vector<std::u16string> items;
         int listIndex = -1;
