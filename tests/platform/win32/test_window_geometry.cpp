@@ -9,8 +9,11 @@
 #include <oleacc.h>
 
 #include <array>
+#include <cstdlib>
 
+#include "platform/picture_rendering.h"
 #include "platform/win32/combo_box.h"
+#include "platform/win32/resource_ids.h"
 #include "support/win32_editor.h"
 #include "ui/form1_design.h"
 
@@ -205,6 +208,47 @@ TEST_F(WindowGeometry, buttons_showTheirPictureWithATransparentCornerAndCommand1
     ASSERT_TRUE(SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&info)));
     EXPECT_EQ(reinterpret_cast<HWND>(info.uId), editor.control(kCommand1));
     EXPECT_STREQ(text.data(), L"SAVE FILE");
+}
+
+// The colour pixels of `icon`, with its width.
+std::pair<int, std::string> colourPixels(HICON icon) {
+    ICONINFO info{};
+    GetIconInfo(icon, &info);
+    BITMAP colour{};
+    GetObjectW(info.hbmColor, sizeof(colour), &colour);
+    std::string pixels(static_cast<std::size_t>(colour.bmWidthBytes * colour.bmHeight), '\0');
+    GetBitmapBits(info.hbmColor, static_cast<LONG>(pixels.size()), pixels.data());
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return {colour.bmWidth, pixels};
+}
+
+// Also run at 144 DPI, which that run names in ORVANE_SCREEN_DPI.
+TEST(ScreensScale, buttonPictures_areTheRenderingForTheScreensScale) {
+    Win32Editor editor;
+    editor.start();
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    if (const char* named = std::getenv("ORVANE_SCREEN_DPI")) {
+        ASSERT_EQ(dpi, std::atoi(named));
+    }
+    const int size = MulDiv(orvane::platform::kButtonPictureSize, dpi, USER_DEFAULT_SCREEN_DPI);
+    const int rendering =
+        orvane::platform::pictureRendering(orvane::platform::kPictureRenderings, size, size);
+    ASSERT_EQ(rendering, size) << "a scale with a rendering of its own";
+    for (const auto& [id, resource] : {std::pair{kCommand1, ORVANE_ICON_DATA_FOLDER},
+                                       std::pair{kCommand2, ORVANE_ICON_PRODUCT_PAGE}}) {
+        const auto icon =
+            reinterpret_cast<HICON>(SendMessageW(editor.control(id), BM_GETIMAGE, IMAGE_ICON, 0));
+        const auto drawn =
+            static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
+                                          IMAGE_ICON, rendering, rendering, LR_DEFAULTCOLOR));
+        const auto [width, pixels] = colourPixels(icon);
+        EXPECT_EQ(width, rendering);
+        EXPECT_TRUE(pixels == colourPixels(drawn).second) << "drawn from another rendering";
+        DestroyIcon(drawn);
+    }
 }
 
 TEST_F(WindowGeometry, startUp_showsEnglishWithTheDesignValuesAndTheFocusInTheLanguageBox) {
