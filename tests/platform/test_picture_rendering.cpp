@@ -6,22 +6,14 @@
 
 #include "platform/picture_rendering.h"
 
-namespace {
-
-using orvane::platform::kPictureRenderings;
-using orvane::platform::pictureRendering;
-
 TEST(PictureRendering, size_givesTheSmallestRenderingAtLeastAsLargeOrElseTheLargest) {
-    struct Row {
-        int width, height, rendering;
-    };
-    for (const Row row : {Row{1, 1, 16}, Row{32, 32, 32}, Row{40, 40, 48}, Row{48, 48, 48},
-                          Row{33, 32, 48}, Row{64, 64, 64}, Row{96, 96, 64}}) {
-        EXPECT_EQ(pictureRendering(kPictureRenderings, row.width, row.height), row.rendering)
-            << row.width << " x " << row.height;
-    }
-    constexpr std::array kFromThirtyTwo{32, 48, 64};
-    EXPECT_EQ(pictureRendering(kFromThirtyTwo, 16, 16), 32);
+    using orvane::platform::pictureRendering;
+    constexpr auto kAll = orvane::platform::kPictureRenderings;
+    EXPECT_EQ(pictureRendering(kAll, 1, 1), 16);
+    EXPECT_EQ(pictureRendering(kAll, 32, 32), 32);
+    EXPECT_EQ(pictureRendering(kAll, 40, 40), 48);
+    EXPECT_EQ(pictureRendering(kAll, 48, 48), 48);
+    EXPECT_EQ(pictureRendering(kAll, 33, 32), 48);
+    EXPECT_EQ(pictureRendering(kAll, 96, 96), 64);
+    EXPECT_EQ(pictureRendering(std::array{32, 48, 64}, 16, 16), 32);
 }
-
-}  // namespace
