@@ -8,10 +8,10 @@
 #include <chrono>
 
 #include "platform/code_page.h"
-#include "platform/text_file.h"
+#include "platform/file_access.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/program_folder.h"
-#include "platform/win32/system_message.h"
+#include "platform/win32/system_error.h"
 #include "platform/win32/windows_api.h"
 #include "settings/fake_editor_state.h"
 #include "settings/settings_file.h"
