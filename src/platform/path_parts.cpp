@@ -1,15 +1,21 @@
-#include "platform/win32/path_parts.h"
+#include "platform/path_parts.h"
 
-namespace orvane::platform::win32 {
+namespace orvane::platform {
 
-std::u16string parentFolder(std::u16string_view path) {
+PathParts splitPath(std::u16string_view path) {
+#ifdef _WIN32
     const std::size_t separator = path.find_last_of(u"\\/");
-    if (separator == std::u16string_view::npos) {
-        return {};
-    }
     const bool driveRoot = separator == 2 && path[1] == u':';
+#else
+    const std::size_t separator = path.rfind(u'/');
+    const bool driveRoot = false;
+#endif
+    if (separator == std::u16string_view::npos) {
+        return {{}, path};
+    }
     const bool root = separator == 0;
-    return std::u16string(path.substr(0, driveRoot || root ? separator + 1 : separator));
+    return {path.substr(0, driveRoot || root ? separator + 1 : separator),
+            path.substr(separator + 1)};
 }
 
-}  // namespace orvane::platform::win32
+}  // namespace orvane::platform

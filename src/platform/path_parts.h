@@ -1,12 +1,18 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 
-namespace orvane::platform::win32 {
+namespace orvane::platform {
 
-// The folder that holds `path`: everything before its last separator ("\" or "/"), keeping the
-// separator of a drive root ("C:\"). Empty when the path names no folder.
-std::u16string parentFolder(std::u16string_view path);
+// A path cut at its last separator ("/" on Linux, "\" or "/" on Windows).
+struct PathParts {
+    // Everything before the separator, keeping the separator of a root ("/", "\" or "C:\").
+    // Empty when the path names no folder.
+    std::u16string_view folder;
+    // Everything after it: the whole path when there is no separator.
+    std::u16string_view name;
+};
 
-}  // namespace orvane::platform::win32
+PathParts splitPath(std::u16string_view path);
+
+}  // namespace orvane::platform

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/path_parts.h"
 #include "platform/posix/path_bytes.h"
 #include "platform/posix/system_calls.h"
 
@@ -31,8 +32,7 @@ std::optional<std::u16string> programFolder() {
     if (target.empty() || target.front() != '/') {
         return std::nullopt;
     }
-    const std::size_t slash = target.rfind('/');
-    return decodePath(slash == 0 ? std::string("/") : target.substr(0, slash));
+    return std::u16string(splitPath(decodePath(target)).folder);
 }
 
 }  // namespace orvane::platform::posix

@@ -1,6 +1,6 @@
 #include "platform/win32/program_folder.h"
 
-#include "platform/win32/path_parts.h"
+#include "platform/path_parts.h"
 #include "platform/win32/windows_api.h"
 
 namespace orvane::platform::win32 {
@@ -20,7 +20,7 @@ std::optional<std::u16string> programFolder() {
         }
         path.resize(path.size() * 2);
     }
-    std::u16string folder = parentFolder(std::u16string(path.begin(), path.end()));
+    std::u16string folder(splitPath(std::u16string(path.begin(), path.end())).folder);
     if (folder.empty()) {
         return std::nullopt;
     }
