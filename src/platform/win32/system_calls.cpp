@@ -1,25 +1,17 @@
-#include "platform/win32/file_calls.h"
+#include "platform/win32/system_calls.h"
 
 namespace orvane::platform::win32 {
 namespace {
 
-FileCalls& calls() {
-    static FileCalls inUse;
-    return inUse;
-}
+constexpr SystemCalls kRealCalls = {
+    &ReadFile, &WriteFile, &FlushFileBuffers, &CloseHandle, &ReplaceFileW, &MoveFileExW,
+};
 
 }  // namespace
 
-const FileCalls& fileCalls() {
-    return calls();
-}
-
-ScopedFileCalls::ScopedFileCalls(const FileCalls& replacements) : previous_(calls()) {
-    calls() = replacements;
-}
-
-ScopedFileCalls::~ScopedFileCalls() {
-    calls() = previous_;
+CallTable<SystemCalls>& systemCallTable() {
+    static CallTable<SystemCalls> table(kRealCalls);
+    return table;
 }
 
 }  // namespace orvane::platform::win32

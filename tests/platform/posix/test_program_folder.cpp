@@ -85,12 +85,14 @@ void TestProgramFolder::programFolder_folderOfAnyName_givesItsExactBytes() {
 }
 
 void TestProgramFolder::programFolder_systemDoesNotTell_givesNothing() {
-    orvane::platform::posix::SystemCalls calls = orvane::platform::posix::realSystemCalls();
+    auto& table = orvane::platform::posix::systemCallTable();
+    orvane::platform::posix::SystemCalls calls = table.system();
     calls.readlink = [](const char*, char*, std::size_t) -> ssize_t {
         errno = ENOENT;
         return -1;
     };
-    const orvane::platform::posix::ScopedSystemCalls scope(calls);
+    const orvane::platform::CallTable<orvane::platform::posix::SystemCalls>::Replacement scope(
+        table, calls);
     QVERIFY(!orvane::platform::posix::programFolder());
 }
 

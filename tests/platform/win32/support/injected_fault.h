@@ -1,36 +1,23 @@
 #pragma once
 
-#include <initializer_list>
-#include <vector>
-
-#include "platform/win32/file_calls.h"
+#include "platform/injected_faults.h"
+#include "platform/win32/system_calls.h"
 
 namespace orvane::test {
 
-enum class FileCall { Read, Write, Flush, Close, Replace, Move };
-
-struct Fault {
-    FileCall call;
-    DWORD error;  // what GetLastError() says after the failed call
-    int nth = 1;  // the call that fails: 1 for the first one made while the faults stand
+// The Win32 file access's calls that tests make fail. A failing CloseHandle still closes the
+// handle, as the system's does. A failing ReplaceFileW with ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 has
+// moved the old file to the backup name first, as the system's has when it says so.
+struct Win32Faults {
+    enum class Call { Read, Write, Flush, Close, Replace, Move, Count };
+    using Error = DWORD;  // what GetLastError() says after the failed call
+    using Calls = platform::win32::SystemCalls;
+    static platform::CallTable<Calls>& table() { return platform::win32::systemCallTable(); }
+    static const Calls& standIns();
 };
 
-// Makes chosen file calls of the program fail, for their lifetime; every other call goes to the
-// system. A failing CloseHandle still closes the handle, as the system's does. A failing
-// ReplaceFileW with ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 has moved the old file to the backup name
-// first, as the system's has when it says so. One set of faults at a time.
-class FileFaults {
-  public:
-    FileFaults(std::initializer_list<Fault> faults);
-    ~FileFaults();
-    FileFaults(const FileFaults&) = delete;
-    FileFaults& operator=(const FileFaults&) = delete;
-
-    // How often `call` was made while the faults stood.
-    int calls(FileCall call) const;
-
-  private:
-    platform::win32::ScopedFileCalls calls_;
-};
+using SystemCall = Win32Faults::Call;
+using InjectedFaults = testing::InjectedFaults<Win32Faults>;
+using Fault = InjectedFaults::Fault;
 
 }  // namespace orvane::test
