@@ -13,11 +13,9 @@ class CallTable {
     explicit constexpr CallTable(const Calls& system) : system_(system), inUse_(&system) {}
 
     const Calls& system() const { return system_; }
-    // The system's own unless a Replacement has put others in place.
     const Calls& inUse() const { return *inUse_; }
 
-    // Puts other calls in place for its lifetime; the ones before it come back after. For tests;
-    // not thread-safe.
+    // Puts other calls in place for its lifetime; for tests, and not thread-safe.
     class Replacement {
       public:
         Replacement(CallTable& table, const Calls& calls)

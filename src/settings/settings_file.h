@@ -13,8 +13,6 @@
 
 namespace orvane {
 
-// Reading and writing SETTINGS.TXT (its path: settings_path.h).
-
 // The most of SETTINGS.TXT that is read: thousands of times a whole settings file, yet little
 // enough to read and apply at once, so that the window comes quickly whatever the file holds.
 inline constexpr std::size_t kSettingsReadLimit = std::size_t{256} * 1024;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <initializer_list>
@@ -28,26 +29,23 @@ class InjectedFaults {
 
     explicit InjectedFaults(std::initializer_list<Fault> faults)
         : replacement_(Backend::table(), Backend::standIns()) {
-        plan() = {faults, {}};
+        plan = {faults, {}};
     }
-    ~InjectedFaults() { plan() = {}; }
+    ~InjectedFaults() { plan = {}; }
     InjectedFaults(const InjectedFaults&) = delete;
     InjectedFaults& operator=(const InjectedFaults&) = delete;
 
-    // Whether every failing call was made.
+    // Whether the failing calls were made.
     bool happened() const {
-        for (const Fault& fault : plan().faults) {
-            if (plan().made[index(fault.call)] < fault.nth) {
-                return false;
-            }
-        }
-        return true;
+        return std::all_of(plan.faults.begin(), plan.faults.end(), [](const Fault& fault) {
+            return plan.made[index(fault.call)] >= fault.nth;
+        });
     }
 
     // For the stand-ins: counts the call; the error it is to fail with, if this is the one.
     static std::optional<Error> failure(Call call) {
-        const int made = ++plan().made[index(call)];
-        for (const Fault& fault : plan().faults) {
+        const int made = ++plan.made[index(call)];
+        for (const Fault& fault : plan.faults) {
             if (fault.call == call && fault.nth == made) {
                 return fault.error;
             }
@@ -62,10 +60,7 @@ class InjectedFaults {
         std::vector<Fault> faults;
         std::array<int, index(Call::Count)> made{};
     };
-    static Plan& plan() {
-        static Plan inUse;
-        return inUse;
-    }
+    static inline Plan plan;
 
     typename platform::CallTable<typename Backend::Calls>::Replacement replacement_;
 };

@@ -8,9 +8,8 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/path_parts.h"
-#include "platform/replace_refusal.h"
-#include "platform/temporary_name.h"
+#include "platform/paths.h"
+#include "platform/replace_rules.h"
 
 namespace {
 

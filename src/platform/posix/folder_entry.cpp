@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <optional>
 
-#include "platform/path_parts.h"
+#include "platform/paths.h"
 #include "platform/posix/path_bytes.h"
 #include "platform/posix/system_calls.h"
 

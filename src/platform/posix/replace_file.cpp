@@ -15,8 +15,7 @@
 #include "platform/posix/folder_entry.h"
 #include "platform/posix/system_calls.h"
 #include "platform/posix/system_error.h"
-#include "platform/replace_refusal.h"
-#include "platform/temporary_name.h"
+#include "platform/replace_rules.h"
 
 namespace orvane::platform {
 namespace {

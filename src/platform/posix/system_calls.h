@@ -25,10 +25,8 @@ struct SystemCalls {
     ssize_t (*readlink)(const char* path, char* buffer, std::size_t size);
 };
 
-// The table of the calls above (platform/call_table.h).
+// The table of the calls above (platform/call_table.h), and the calls in use.
 CallTable<SystemCalls>& systemCallTable();
-
-// The calls in use.
 inline const SystemCalls& systemCalls() {
     return systemCallTable().inUse();
 }

@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "platform/file_access.h"
-#include "platform/replace_refusal.h"
+#include "platform/replace_rules.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/system_calls.h"
 #include "platform/win32/system_error.h"

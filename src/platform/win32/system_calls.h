@@ -15,10 +15,8 @@ struct SystemCalls {
     decltype(&MoveFileExW) moveFile;
 };
 
-// The table of the calls above (platform/call_table.h).
+// The table of the calls above (platform/call_table.h), and the calls in use.
 CallTable<SystemCalls>& systemCallTable();
-
-// The calls in use.
 inline const SystemCalls& systemCalls() {
     return systemCallTable().inUse();
 }

@@ -1,6 +1,6 @@
 #include "platform/win32/temporary_file.h"
 
-#include "platform/temporary_name.h"
+#include "platform/replace_rules.h"
 
 namespace orvane::platform::win32 {
 

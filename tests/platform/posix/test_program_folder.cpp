@@ -11,7 +11,7 @@
 #include <string>
 
 #include "byte_named_folder.h"
-#include "platform/posix/program_folder.h"
+#include "platform/paths.h"
 #include "platform/posix/system_calls.h"
 
 namespace {
@@ -93,7 +93,7 @@ void TestProgramFolder::programFolder_systemDoesNotTell_givesNothing() {
     };
     const orvane::platform::CallTable<orvane::platform::posix::SystemCalls>::Replacement scope(
         table, calls);
-    QVERIFY(!orvane::platform::posix::programFolder());
+    QVERIFY(!orvane::platform::programFolder());
 }
 
 QTEST_APPLESS_MAIN(TestProgramFolder)

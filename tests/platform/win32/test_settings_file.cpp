@@ -9,8 +9,8 @@
 
 #include "platform/code_page.h"
 #include "platform/file_access.h"
+#include "platform/paths.h"
 #include "platform/win32/long_path.h"
-#include "platform/win32/program_folder.h"
 #include "platform/win32/system_error.h"
 #include "platform/win32/windows_api.h"
 #include "settings/fake_editor_state.h"
@@ -389,7 +389,7 @@ TEST(SystemMessage, lookUpAnErrorCode_givesTheSystemsTextWithoutTheLineBreak) {
 }
 
 TEST(ProgramFolder, programFolder_holdsTheRunningProgram) {
-    const std::optional<std::u16string> found = orvane::platform::win32::programFolder();
+    const std::optional<std::u16string> found = orvane::platform::programFolder();
     ASSERT_TRUE(found.has_value());
     const std::filesystem::path folder(*found);
     std::array<wchar_t, MAX_PATH> module{};
