@@ -7,10 +7,10 @@
 #include <array>
 #include <chrono>
 
-#include "platform/text_file.h"
+#include "platform/file_access.h"
+#include "platform/paths.h"
 #include "platform/win32/long_path.h"
-#include "platform/win32/program_folder.h"
-#include "platform/win32/system_message.h"
+#include "platform/win32/system_error.h"
 #include "platform/win32/windows_api.h"
 #include "settings/fake_editor_state.h"
 #include "settings/settings_file.h"
@@ -352,7 +352,7 @@ TEST(SystemMessage, lookUpAnErrorCode_givesTheSystemsTextWithoutTheLineBreak) {
 }
 
 TEST(ProgramFolder, programFolder_holdsTheRunningProgram) {
-    const std::optional<std::u16string> found = orvane::platform::win32::programFolder();
+    const std::optional<std::u16string> found = orvane::platform::programFolder();
     ASSERT_TRUE(found.has_value());
     const std::filesystem::path folder(*found);
     std::array<wchar_t, MAX_PATH> module{};
