@@ -9,7 +9,11 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     apt-get update
 fi
 scripts/install-deps.sh python3 googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
-    wine wine32:i386 wine64 fonts-wine xvfb xauth openbox xdotool unzip
+    wine wine32:i386 wine64 fonts-wine xvfb xauth openbox xdotool unzip locales
+# Wine takes the ANSI code page from LANG: the settings file tests also run with these.
+for locale in pl_PL ru_RU; do
+    locale -a | grep -qx "$locale.utf8" || localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+done
 for preset in "$@"; do
     cmake --preset "$preset"
     cmake --build --preset "$preset"

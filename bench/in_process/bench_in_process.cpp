@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "in_process/drag.h"
-#include "platform/text_file.h"
+#include "platform/file_access.h"
 #include "settings/settings_file.h"
 #include "support/typical_settings.h"
 

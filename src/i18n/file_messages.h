@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/text_file.h"
+#include "platform/file_access.h"
 
 namespace orvane {
 

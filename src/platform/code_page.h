@@ -6,8 +6,8 @@
 
 namespace orvane::platform {
 
-// The 8-bit code page of the settings file: the system's ANSI code page, or Windows-1252 where
-// the system has none (UTF-8 locales, as on Linux).
+// The 8-bit code page of the settings file: Windows-1252 on every system, whatever the system's
+// own code page, so that a file means the same text wherever it is read (windows_1252.cpp).
 std::u16string decodeCodePage(std::string_view bytes);
 
 // The bytes of `text` in the code page, or nothing when a character has no byte there.
@@ -15,7 +15,8 @@ std::optional<std::string> encodeCodePage(std::u16string_view text);
 
 bool codePageHolds(std::u16string_view text);
 
-// UTF-8 text, as files from other editors may hold; a malformed sequence gives U+FFFD.
+// UTF-8 text, as files from other editors may hold; a malformed sequence gives U+FFFD. Each
+// backend converts it with its system's converter.
 std::u16string decodeUtf8(std::string_view bytes);
 
 }  // namespace orvane::platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,32 @@ inline std::u16string childPath(std::u16string_view folder, std::u16string_view 
     path += name;
     return path;
 }
+
+// A path cut at its last separator ("/" on Linux, "\" or "/" on Windows). The folder keeps the
+// separator of a root ("/", "\" or "C:\") and is empty when the path names none; the name is the
+// whole path when it has no separator.
+struct PathParts {
+    std::u16string_view folder;
+    std::u16string_view name;
+};
+
+inline PathParts splitPath(std::u16string_view path) {
+#ifdef _WIN32
+    const std::size_t separator = path.find_last_of(u"\\/");
+    const bool root = separator == 0 || (separator == 2 && path[1] == u':');
+#else
+    const std::size_t separator = path.rfind(u'/');
+    const bool root = separator == 0;
+#endif
+    if (separator == std::u16string_view::npos) {
+        return {{}, path};
+    }
+    return {path.substr(0, root ? separator + 1 : separator), path.substr(separator + 1)};
+}
+
+// The folder that holds the running program, as the system names it; nothing when the system does
+// not tell. Each backend asks its own system (program_folder.cpp).
+std::optional<std::u16string> programFolder();
 
 // A path as the user is shown it: a byte kept as a lone surrogate shows as the replacement mark.
 inline std::u16string displayPath(std::u16string_view path) {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "platform/text_file.h"
+#include "platform/file_access.h"
 
 namespace orvane {
 

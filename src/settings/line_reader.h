@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/text_file.h"
+#include "platform/file_access.h"
 
 namespace orvane {
 

@@ -1,11 +1,11 @@
 #include <array>
 #include <optional>
 
-#include "platform/paths.h"
 #include "settings/bounded_reader.h"
 #include "settings/line_reader.h"
 #include "settings/setting_line.h"
 #include "settings/settings_file.h"
+#include "settings/settings_path.h"
 
 namespace orvane {
 namespace {
@@ -39,18 +39,6 @@ platform::FileError readToTheEnd(platform::ByteReader& reader) {
 }
 
 }  // namespace
-
-std::optional<std::u16string> settingsFilePath(const std::optional<std::u16string>& programFolder) {
-    if (!programFolder) {
-        return std::nullopt;
-    }
-    return platform::childPath(*programFolder, kSettingsFileName);
-}
-
-std::u16string shownSettingsFilePath(const std::optional<std::u16string>& programFolder) {
-    const std::optional<std::u16string> path = settingsFilePath(programFolder);
-    return path ? platform::displayPath(*path) : std::u16string(kSettingsFileName);
-}
 
 platform::FileError ReadSettings(EditorState& state, platform::ByteReader& source,
                                  ValuesNotApplied& notApplied) {

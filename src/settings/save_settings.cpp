@@ -7,6 +7,7 @@
 #include "platform/code_page.h"
 #include "settings/setting_keys.h"
 #include "settings/settings_file.h"
+#include "settings/settings_path.h"
 
 namespace orvane {
 namespace {

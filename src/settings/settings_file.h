@@ -8,23 +8,14 @@
 #include <vector>
 
 #include "core/editor_state.h"
-#include "platform/text_file.h"
+#include "platform/file_access.h"
 #include "settings/setting_keys.h"
 
 namespace orvane {
 
-// SETTINGS.TXT in the program's folder: seven lines "KEY=value" in the settings file's code page.
-inline constexpr std::u16string_view kSettingsFileName = u"SETTINGS.TXT";
-
 // The most of SETTINGS.TXT that is read: thousands of times a whole settings file, yet little
 // enough to read and apply at once, so that the window comes quickly whatever the file holds.
 inline constexpr std::size_t kSettingsReadLimit = std::size_t{256} * 1024;
-
-// Nothing when the program's folder is not known: then there is no file to read or write.
-std::optional<std::u16string> settingsFilePath(const std::optional<std::u16string>& programFolder);
-
-// The file's path as the user is shown it, or its name alone when the folder is not known.
-std::u16string shownSettingsFilePath(const std::optional<std::u16string>& programFolder);
 
 // What the file holds that the window does not show as the file holds it, so that a save does not
 // replace it without a word.

@@ -3,6 +3,7 @@
 
 #include "i18n/file_messages.h"
 #include "settings/settings_file.h"
+#include "settings/settings_path.h"
 #include "ui/form1.h"
 
 namespace orvane {

@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "platform/text_file.h"
+#include "platform/file_access.h"
 
 namespace orvane::testing {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "fake_editor_state.h"
-#include "platform/text_file.h"
+#include "platform/file_access.h"
 #include "support/fake_window.h"
 
 namespace orvane::testing {

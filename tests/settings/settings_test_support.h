@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "fake_editor_state.h"
-#include "platform/text_file.h"
+#include "platform/file_access.h"
 
 namespace orvane::testing {
 

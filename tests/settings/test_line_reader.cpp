@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "memory_byte_reader.h"
-#include "platform/text_file.h"
+#include "platform/file_access.h"
 #include "settings/line_reader.h"
 #include "settings_checks.h"
 

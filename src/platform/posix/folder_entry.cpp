@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <optional>
 
+#include "platform/paths.h"
 #include "platform/posix/path_bytes.h"
 #include "platform/posix/system_calls.h"
 
@@ -12,20 +13,17 @@ namespace orvane::platform::posix {
 
 FolderEntry openFolderOf(std::u16string_view path, int flags) {
     FolderEntry entry;
-    const std::optional<std::string> bytes = encodePath(path);
-    if (!bytes) {
+    const PathParts parts = splitPath(path);
+    const std::optional<std::string> folder =
+        encodePath(parts.folder.empty() ? std::u16string_view(u".") : parts.folder);
+    std::optional<std::string> name = encodePath(parts.name);
+    if (!folder || !name) {
         entry.error = EINVAL;
         return entry;
     }
-    const std::size_t slash = bytes->rfind('/');
-    std::string folder = ".";
-    entry.name = *bytes;
-    if (slash != std::string::npos) {
-        folder = slash == 0 ? "/" : bytes->substr(0, slash);
-        entry.name = bytes->substr(slash + 1);
-    }
+    entry.name = std::move(*name);
     entry.folder = FileDescriptor(
-        systemCalls().openat(AT_FDCWD, folder.c_str(), O_DIRECTORY | O_CLOEXEC | flags, 0));
+        systemCalls().openat(AT_FDCWD, folder->c_str(), O_DIRECTORY | O_CLOEXEC | flags, 0));
     if (!entry.folder) {
         entry.error = errno;
     }

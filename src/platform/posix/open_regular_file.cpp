@@ -5,11 +5,11 @@
 
 #include <cerrno>
 
+#include "platform/file_access.h"
 #include "platform/posix/file_descriptor.h"
 #include "platform/posix/folder_entry.h"
 #include "platform/posix/system_calls.h"
 #include "platform/posix/system_error.h"
-#include "platform/text_file.h"
 
 namespace orvane::platform {
 namespace {

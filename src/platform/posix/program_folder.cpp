@@ -1,19 +1,19 @@
-#include "platform/posix/program_folder.h"
-
 #include <cstddef>
 #include <string>
 
+#include "platform/paths.h"
 #include "platform/posix/path_bytes.h"
 #include "platform/posix/system_calls.h"
 
-namespace orvane::platform::posix {
+namespace orvane::platform {
 
 std::optional<std::u16string> programFolder() {
     // The link names the program's file after every link to it has been followed.
     constexpr std::size_t kLongest = std::size_t{1} << 20;
     std::string target(256, '\0');
     while (true) {
-        const ssize_t got = systemCalls().readlink("/proc/self/exe", target.data(), target.size());
+        const ssize_t got =
+            posix::systemCalls().readlink("/proc/self/exe", target.data(), target.size());
         if (got < 0) {
             return std::nullopt;
         }
@@ -31,8 +31,7 @@ std::optional<std::u16string> programFolder() {
     if (target.empty() || target.front() != '/') {
         return std::nullopt;
     }
-    const std::size_t slash = target.rfind('/');
-    return decodePath(slash == 0 ? std::string("/") : target.substr(0, slash));
+    return std::u16string(splitPath(posix::decodePath(target)).folder);
 }
 
-}  // namespace orvane::platform::posix
+}  // namespace orvane::platform

@@ -5,19 +5,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
-#include <charconv>
-#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "platform/file_access.h"
 #include "platform/posix/file_descriptor.h"
 #include "platform/posix/folder_entry.h"
 #include "platform/posix/system_calls.h"
 #include "platform/posix/system_error.h"
-#include "platform/text_file.h"
+#include "platform/replace_rules.h"
 
 namespace orvane::platform {
 namespace {
@@ -26,45 +24,19 @@ using posix::FileDescriptor;
 using posix::systemCalls;
 using posix::systemError;
 
-// Why an entry is not replaced; no problem for a regular file that may be written.
-FileError refusalOf(const struct stat& entry) {
-    if (S_ISLNK(entry.st_mode)) {
-        return {FileProblem::Link, {}};
-    }
-    if (!S_ISREG(entry.st_mode)) {
-        return {FileProblem::NotRegularFile, {}};
-    }
-    // Also for root, who could write it anyway: whoever took every write permission away meant
-    // the file to stay as it is.
-    if ((entry.st_mode & 0222) == 0) {
-        return {FileProblem::ReadOnly, {}};
-    }
-    return {};
-}
-
-// Likely to be new; O_EXCL makes sure of it.
-std::string uniqueSuffix(unsigned attempt) {
-    const auto ticks =
-        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    const std::uint64_t value = ticks ^ (static_cast<std::uint64_t>(getpid()) << 40) ^ attempt;
-    std::array<char, 16> digits{};
-    const char* const end = std::to_chars(digits.begin(), digits.end(), value, 16).ptr;
-    return {digits.cbegin(), end};
-}
-
 // The new file, removed again unless it has been put in place. Each step returns 0 or the error
 // number of the call that failed.
-class NewFile {
+class Replacement {
   public:
-    explicit NewFile(int folder) : folder_(folder) {}
-    ~NewFile() {
+    explicit Replacement(int folder) : folder_(folder) {}
+    ~Replacement() {
         if (!name_.empty() && !placed_) {
             file_.close();
             systemCalls().unlinkat(folder_, name_.c_str(), 0);
         }
     }
-    NewFile(const NewFile&) = delete;
-    NewFile& operator=(const NewFile&) = delete;
+    Replacement(const Replacement&) = delete;
+    Replacement& operator=(const Replacement&) = delete;
 
     // Named after the file it will replace, with a suffix no other entry has. A new file gets
     // 0666 less the umask, as any new file does; one that replaces another is the owner's alone
@@ -73,7 +45,7 @@ class NewFile {
         constexpr unsigned kAttempts = 100;
         const mode_t mode = replacing ? 0600 : 0666;
         for (unsigned attempt = 0; attempt < kAttempts; ++attempt) {
-            std::string name = target + ".new-" + uniqueSuffix(attempt);
+            std::string name = target + temporaryNameSuffix(static_cast<std::uint64_t>(getpid()));
             FileDescriptor file(systemCalls().openat(
                 folder_, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
             if (file) {
@@ -164,7 +136,7 @@ int syncFolder(int folder) {
 
 FileError writeInPlace(int folder, const std::string& name, const std::optional<struct stat>& old,
                        std::string_view bytes) {
-    NewFile file(folder);
+    Replacement file(folder);
     int error = file.create(name, old.has_value());
     if (error == 0) {
         error = file.write(bytes);
@@ -207,7 +179,9 @@ FileError replaceFile(std::u16string_view path, std::string_view bytes) {
     struct stat entry {};
     if (systemCalls().fstatat(target.folder.get(), target.name.c_str(), &entry,
                               AT_SYMLINK_NOFOLLOW) == 0) {
-        if (FileError refusal = refusalOf(entry); refusal.failed()) {
+        const ExistingEntry existing{S_ISLNK(entry.st_mode), S_ISREG(entry.st_mode),
+                                     (entry.st_mode & 0222) == 0};
+        if (FileError refusal = replaceRefusal(existing); refusal.failed()) {
             return refusal;
         }
         old = entry;

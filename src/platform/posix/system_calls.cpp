@@ -26,24 +26,11 @@ constexpr SystemCalls kRealCalls = {
     ::readlink,
 };
 
-const SystemCalls* current = &kRealCalls;
-
 }  // namespace
 
-const SystemCalls& realSystemCalls() {
-    return kRealCalls;
-}
-
-const SystemCalls& systemCalls() {
-    return *current;
-}
-
-ScopedSystemCalls::ScopedSystemCalls(const SystemCalls& calls) : previous_(current) {
-    current = &calls;
-}
-
-ScopedSystemCalls::~ScopedSystemCalls() {
-    current = previous_;
+CallTable<SystemCalls>& systemCallTable() {
+    static CallTable<SystemCalls> table(kRealCalls);
+    return table;
 }
 
 }  // namespace orvane::platform::posix

@@ -5,10 +5,11 @@
 
 #include <cstddef>
 
+#include "platform/call_table.h"
+
 namespace orvane::platform::posix {
 
-// Every system call of the file layer that can fail. The layer calls them through this table, so
-// that a test can make a chosen call fail with a chosen error.
+// Every system call of the file access that can fail.
 struct SystemCalls {
     int (*openat)(int folder, const char* path, int flags, mode_t mode);
     int (*fstatat)(int folder, const char* path, struct stat* status, int flags);
@@ -24,22 +25,10 @@ struct SystemCalls {
     ssize_t (*readlink)(const char* path, char* buffer, std::size_t size);
 };
 
-// The system's own calls.
-const SystemCalls& realSystemCalls();
-
-// The calls in use: the system's own unless a ScopedSystemCalls has put others in place.
-const SystemCalls& systemCalls();
-
-// Puts other calls in place until the end of the scope; for tests. Not thread-safe.
-class ScopedSystemCalls {
-  public:
-    explicit ScopedSystemCalls(const SystemCalls& calls);
-    ~ScopedSystemCalls();
-    ScopedSystemCalls(const ScopedSystemCalls&) = delete;
-    ScopedSystemCalls& operator=(const ScopedSystemCalls&) = delete;
-
-  private:
-    const SystemCalls* previous_;
-};
+// The table of the calls above (platform/call_table.h), and the calls in use.
+CallTable<SystemCalls>& systemCallTable();
+inline const SystemCalls& systemCalls() {
+    return systemCallTable().inUse();
+}
 
 }  // namespace orvane::platform::posix

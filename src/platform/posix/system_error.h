@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_file.h"
+#include "platform/file_access.h"
 
 namespace orvane::platform::posix {
 

@@ -5,7 +5,9 @@
 #include <QPixmap>
 #include <algorithm>
 #include <span>
+#include <vector>
 
+#include "platform/picture_rendering.h"
 #include "platform/qt/picture_data.h"
 
 namespace orvane::platform::qt {
@@ -18,7 +20,11 @@ using pictures::Image;
 // QIcon with the size such an icon would pick, and lets that icon answer.
 class PictureEngine final : public QIconEngine {
   public:
-    explicit PictureEngine(std::span<const Image> images) : images_(images) {}
+    explicit PictureEngine(std::span<const Image> images) : images_(images) {
+        for (const Image& image : images) {
+            sizes_.push_back(image.size);
+        }
+    }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         return loadedFor(size).pixmap(size, 1.0, mode, state);
@@ -55,13 +61,11 @@ class PictureEngine final : public QIconEngine {
   private:
     PictureEngine(const PictureEngine& other) = default;
 
-    // The smallest picture at least as large as asked for, or else the largest, as QIcon picks.
+    // The picture the Win32 backend draws at the same size, as QIcon would pick it.
     const Image& bestFor(const QSize& size) const {
-        const int wanted = size.width() * size.height();
-        const auto large = std::find_if(
-            images_.begin(), images_.end(),
-            [wanted](const Image& image) { return image.size * image.size >= wanted; });
-        return large != images_.end() ? *large : images_.back();
+        const int rendering = pictureRendering(sizes_, size.width(), size.height());
+        return *std::find_if(images_.begin(), images_.end(),
+                             [rendering](const Image& image) { return image.size == rendering; });
     }
 
     const QIcon& loadedFor(const QSize& size) {
@@ -82,6 +86,7 @@ class PictureEngine final : public QIconEngine {
     }
 
     std::span<const Image> images_;  // by size, smallest first
+    std::vector<int> sizes_;         // theirs
     QIcon loaded_;
 };
 

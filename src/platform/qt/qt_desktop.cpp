@@ -2,7 +2,7 @@
 #include <array>
 #include <string>
 
-#include "platform/posix/program_folder.h"
+#include "platform/paths.h"
 #include "platform/qt/plugin_folders.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_shell.h"
@@ -22,7 +22,7 @@ class QtDesktop final : public Desktop {
         qt::installQtTranslations();
     }
 
-    Services services() override { return {toolkit_, posix::programFolder(), dialogs_, shell_}; }
+    Services services() override { return {toolkit_, programFolder(), dialogs_, shell_}; }
 
   private:
     qt::StartGuard guard_;  // first: it watches the application being made

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/form_layout.h"
+#include "platform/picture_rendering.h"
 #include "platform/qt/combo_box.h"
 #include "platform/qt/form_widget.h"
 #include "platform/qt/pictures.h"
@@ -105,7 +106,7 @@ QWidget* QtWindow::createControl(const ControlDesign& control, ControlId id, QWi
         case ControlKind::PictureButton: {
             auto* button = new QPushButton(parent);
             button->setIcon(pictureIcon(control.picture));
-            button->setIconSize(QSize(32, 32));
+            button->setIconSize(QSize(kButtonPictureSize, kButtonPictureSize));
             button->setToolTip(toQString(control.toolTip));
             button->setAutoDefault(true);  // Enter presses the focused button
             QObject::connect(button, &QPushButton::clicked, button,

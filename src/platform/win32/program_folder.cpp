@@ -1,9 +1,7 @@
-#include "platform/win32/program_folder.h"
-
-#include "platform/win32/path_parts.h"
+#include "platform/paths.h"
 #include "platform/win32/windows_api.h"
 
-namespace orvane::platform::win32 {
+namespace orvane::platform {
 
 std::optional<std::u16string> programFolder() {
     // Paths may be longer than MAX_PATH; the buffer grows until the whole path fits.
@@ -20,11 +18,8 @@ std::optional<std::u16string> programFolder() {
         }
         path.resize(path.size() * 2);
     }
-    std::u16string folder = parentFolder(std::u16string(path.begin(), path.end()));
-    if (folder.empty()) {
-        return std::nullopt;
-    }
-    return folder;
+    const std::u16string folder(splitPath(std::u16string(path.begin(), path.end())).folder);
+    return folder.empty() ? std::nullopt : std::optional(folder);
 }
 
-}  // namespace orvane::platform::win32
+}  // namespace orvane::platform

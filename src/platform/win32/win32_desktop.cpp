@@ -1,5 +1,5 @@
+#include "platform/paths.h"
 #include "platform/win32/dll_search.h"
-#include "platform/win32/program_folder.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_toolkit.h"
@@ -9,7 +9,7 @@ namespace {
 
 class Win32Desktop final : public Desktop {
   public:
-    Services services() override { return {toolkit_, win32::programFolder(), dialogs_, shell_}; }
+    Services services() override { return {toolkit_, programFolder(), dialogs_, shell_}; }
 
   private:
     win32::Win32Toolkit toolkit_;

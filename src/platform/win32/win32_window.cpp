@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "platform/form_layout.h"
+#include "platform/picture_rendering.h"
 #include "platform/win32/combo_box.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/tool_tip.h"
@@ -21,7 +22,6 @@ namespace {
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS;
 constexpr DWORD kFormExStyle = 0;
 constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-constexpr int kButtonPictureSize = 32;
 // The open list of the language box shows this many entries' height below the field.
 constexpr int kDroppedListFieldHeights = 6;
 
@@ -39,6 +39,17 @@ HFONT createDesignFont(const FontDesign& font, int dpiY) {
     return CreateFontW(-MulDiv(hundredths, dpiY, kHundredthsPerInch), 0, 0, 0, font.weight, FALSE,
                        FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, family.c_str());
+}
+
+// At the screen's scale, drawn from the rendering the Qt build draws at the same size.
+HICON loadButtonPicture(Picture picture, int dpi) {
+    const int size = MulDiv(kButtonPictureSize, dpi, USER_DEFAULT_SCREEN_DPI);
+    const int rendering = pictureRendering(kPictureRenderings, size, size);
+    const HICON icon = loadPicture(picture, rendering);
+    if (icon == nullptr || rendering == size) {
+        return icon;
+    }
+    return static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, LR_COPYDELETEORG));
 }
 
 std::wstring windowText(HWND hwnd) {
@@ -141,7 +152,7 @@ HWND Win32Window::createControl(ControlId id) {
         }
         case ControlKind::PictureButton: {
             const HWND button = create(0, WC_BUTTONW, BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, height);
-            if (const HICON icon = loadPicture(control.picture, kButtonPictureSize)) {
+            if (const HICON icon = loadButtonPicture(control.picture, dpi_.x)) {
                 buttonIcons_.push_back(icon);
                 SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
             }

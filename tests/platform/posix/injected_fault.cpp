@@ -6,75 +6,66 @@
 namespace orvane::testing {
 namespace {
 
-using platform::posix::realSystemCalls;
 using platform::posix::SystemCalls;
+using Faults = InjectedFaults<PosixFaults>;
 
-struct Fault {
-    SystemCall call = SystemCall::Read;
-    int callsLeft = 0;  // before the one that fails
-    int error = 0;
-    std::size_t mostBytes = 0;
-    bool happened = false;
-};
+std::size_t mostBytes = std::numeric_limits<std::size_t>::max();
 
-Fault fault;
+const SystemCalls& real() {
+    return PosixFaults::table().system();
+}
 
 // True when this call of `call` is the one to fail; errno is set for it.
 bool failsNow(SystemCall call) {
-    if (call != fault.call || fault.happened) {
-        return false;
+    const std::optional<int> error = Faults::failure(call);
+    if (error) {
+        errno = *error;
     }
-    if (--fault.callsLeft > 0) {
-        return false;
-    }
-    fault.happened = true;
-    errno = fault.error;
-    return true;
+    return error.has_value();
 }
 
-SystemCalls faultyCalls(const Fault& chosen) {
-    fault = chosen;
-    SystemCalls calls = realSystemCalls();
+SystemCalls standInCalls() {
+    SystemCalls calls = real();
     calls.read = [](int file, void* buffer, std::size_t size) -> ssize_t {
-        return failsNow(SystemCall::Read)
-                   ? -1
-                   : realSystemCalls().read(file, buffer, std::min(size, fault.mostBytes));
+        return failsNow(SystemCall::Read) ? -1
+                                          : real().read(file, buffer, std::min(size, mostBytes));
     };
     calls.write = [](int file, const void* bytes, std::size_t size) -> ssize_t {
-        return failsNow(SystemCall::Write)
-                   ? -1
-                   : realSystemCalls().write(file, bytes, std::min(size, fault.mostBytes));
+        return failsNow(SystemCall::Write) ? -1
+                                           : real().write(file, bytes, std::min(size, mostBytes));
     };
-    calls.fsync = [](int file) {
-        return failsNow(SystemCall::Fsync) ? -1 : realSystemCalls().fsync(file);
-    };
+    calls.fsync = [](int file) { return failsNow(SystemCall::Fsync) ? -1 : real().fsync(file); };
     calls.close = [](int file) {
-        const int result = realSystemCalls().close(file);
+        const int result = real().close(file);
         return failsNow(SystemCall::Close) ? -1 : result;
     };
     calls.renameat = [](int fromFolder, const char* from, int toFolder, const char* to) {
-        return failsNow(SystemCall::Renameat)
-                   ? -1
-                   : realSystemCalls().renameat(fromFolder, from, toFolder, to);
+        return failsNow(SystemCall::Renameat) ? -1
+                                              : real().renameat(fromFolder, from, toFolder, to);
     };
     calls.fchmod = [](int file, mode_t mode) {
-        return failsNow(SystemCall::Fchmod) ? -1 : realSystemCalls().fchmod(file, mode);
+        return failsNow(SystemCall::Fchmod) ? -1 : real().fchmod(file, mode);
     };
     calls.fchown = [](int file, uid_t owner, gid_t group) {
-        return failsNow(SystemCall::Fchown) ? -1 : realSystemCalls().fchown(file, owner, group);
+        return failsNow(SystemCall::Fchown) ? -1 : real().fchown(file, owner, group);
     };
     return calls;
 }
 
 }  // namespace
 
-InjectedFault::InjectedFault(SystemCall call, int nth, int error, std::size_t mostBytes)
-    : calls_(faultyCalls({call, nth, error, mostBytes, false})), scope_(calls_) {}
+const SystemCalls& PosixFaults::standIns() {
+    static const SystemCalls calls = standInCalls();
+    return calls;
+}
 
-InjectedFault::~InjectedFault() = default;
+InjectedFault::InjectedFault(SystemCall call, int nth, int error, std::size_t most)
+    : InjectedFaults({{call, error, nth}}) {
+    mostBytes = most;
+}
 
-bool InjectedFault::happened() const {
-    return fault.happened;
+InjectedFault::~InjectedFault() {
+    mostBytes = std::numeric_limits<std::size_t>::max();
 }
 
 }  // namespace orvane::testing

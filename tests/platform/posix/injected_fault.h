@@ -3,30 +3,32 @@
 #include <cstddef>
 #include <limits>
 
+#include "platform/injected_faults.h"
 #include "platform/posix/system_calls.h"
 
 namespace orvane::testing {
 
-enum class SystemCall { Read, Write, Fsync, Close, Renameat, Fchmod, Fchown };
+// The Linux file access's calls that tests make fail.
+struct PosixFaults {
+    enum class Call { Read, Write, Fsync, Close, Renameat, Fchmod, Fchown, Count };
+    using Error = int;  // set as errno
+    using Calls = platform::posix::SystemCalls;
+    static platform::CallTable<Calls>& table() { return platform::posix::systemCallTable(); }
+    static const Calls& standIns();
+};
 
-// Until the end of its scope, the `nth` call (counted from 1) of one system call of the file
-// layer fails with `error` instead of reaching the system; all other calls reach it. A failing
-// close still closes, as on Linux. Reads and writes may also be made to move at most `mostBytes`
-// at a time, as the system is allowed to. One at a time.
-class InjectedFault {
+using SystemCall = PosixFaults::Call;
+
+// The `nth` call (counted from 1) of one system call fails with `error`. A failing close still
+// closes, as on Linux. Reads and writes may also be made to move at most `mostBytes` at a time, as
+// the system is allowed to.
+class InjectedFault : public InjectedFaults<PosixFaults> {
   public:
     InjectedFault(SystemCall call, int nth, int error,
                   std::size_t mostBytes = std::numeric_limits<std::size_t>::max());
     ~InjectedFault();
     InjectedFault(const InjectedFault&) = delete;
     InjectedFault& operator=(const InjectedFault&) = delete;
-
-    // Whether the failing call was made.
-    bool happened() const;
-
-  private:
-    platform::posix::SystemCalls calls_;
-    platform::posix::ScopedSystemCalls scope_;
 };
 
 }  // namespace orvane::testing

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
+#include "platform/paths.h"
 #include "platform/posix/path_bytes.h"
-#include "platform/posix/program_folder.h"
 
 int main() {
-    const auto folder = orvane::platform::posix::programFolder();
+    const auto folder = orvane::platform::programFolder();
     if (!folder) {
         return 1;
     }

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "byte_named_folder.h"
-#include "platform/posix/program_folder.h"
+#include "platform/paths.h"
 #include "platform/posix/system_calls.h"
 
 namespace {
@@ -85,13 +85,15 @@ void TestProgramFolder::programFolder_folderOfAnyName_givesItsExactBytes() {
 }
 
 void TestProgramFolder::programFolder_systemDoesNotTell_givesNothing() {
-    orvane::platform::posix::SystemCalls calls = orvane::platform::posix::realSystemCalls();
+    auto& table = orvane::platform::posix::systemCallTable();
+    orvane::platform::posix::SystemCalls calls = table.system();
     calls.readlink = [](const char*, char*, std::size_t) -> ssize_t {
         errno = ENOENT;
         return -1;
     };
-    const orvane::platform::posix::ScopedSystemCalls scope(calls);
-    QVERIFY(!orvane::platform::posix::programFolder());
+    const orvane::platform::CallTable<orvane::platform::posix::SystemCalls>::Replacement scope(
+        table, calls);
+    QVERIFY(!orvane::platform::programFolder());
 }
 
 QTEST_APPLESS_MAIN(TestProgramFolder)

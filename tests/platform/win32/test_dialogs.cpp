@@ -6,10 +6,10 @@
 #include "platform/win32/windows_api.h"
 
 #include "i18n/file_messages.h"
-#include "platform/win32/system_message.h"
+#include "platform/win32/system_error.h"
 #include "platform/win32/win32_dialogs.h"
 #include "support/box_robot.h"
-#include "support/file_faults.h"
+#include "support/injected_fault.h"
 #include "support/win32_editor.h"
 
 namespace {
@@ -96,7 +96,7 @@ TEST(PartialRead, aReadErrorPartWay_showsTheBoxInTheFilesLanguageOverTheShownWin
     editor.writeSettings(file);
     orvane::platform::win32::Win32Dialogs dialogs(editor.toolkit());
     const BoxRobot robot(chooseOk);
-    const orvane::test::FileFaults faults{{orvane::test::FileCall::Read, ERROR_CRC, 2}};
+    const orvane::test::InjectedFaults faults{{orvane::test::SystemCall::Read, ERROR_CRC, 2}};
 
     orvane::Form1& form = editor.start(dialogs);
 

@@ -4,23 +4,23 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/text_file.h"
-#include "platform/win32/system_message.h"
+#include "platform/file_access.h"
+#include "platform/win32/system_error.h"
 #include "platform/win32/windows_api.h"
-#include "support/file_faults.h"
+#include "support/injected_fault.h"
 #include "support/temporary_folder.h"
 
 namespace {
 
 using orvane::test::Fault;
-using orvane::test::FileCall;
-using orvane::test::FileFaults;
+using orvane::test::InjectedFaults;
+using orvane::test::SystemCall;
 
 constexpr std::string_view kOldFile = "JOB=old\r\nHIGH ALARM=80\r\n";
 constexpr std::string_view kNewFile = "JOB=new\r\nHIGH ALARM=20\r\n";
 
 orvane::platform::FileError inTheSystemsWords(DWORD error) {
-    return orvane::platform::describedError(orvane::platform::win32::systemMessage(error));
+    return orvane::platform::win32::systemError(error);
 }
 
 class SaveFault : public testing::Test {
@@ -46,7 +46,7 @@ TEST_P(FailedSave, save_failsInTheSystemsWordsAndLeavesTheOldFileAlone) {
     if (GetParam().oldFile) {
         orvane::test::writeBytes(settings(), kOldFile);
     }
-    const FileFaults faults{GetParam().fault};
+    const InjectedFaults faults{GetParam().fault};
     EXPECT_EQ(save(), inTheSystemsWords(GetParam().reported));
     if (GetParam().oldFile) {
         EXPECT_EQ(orvane::test::readBytes(settings()), kOldFile);
@@ -61,27 +61,28 @@ TEST_P(FailedSave, save_failsInTheSystemsWordsAndLeavesTheOldFileAlone) {
 INSTANTIATE_TEST_SUITE_P(
     Calls, FailedSave,
     testing::Values(
-        FailedCall{"write", {FileCall::Write, ERROR_DISK_FULL}, true, ERROR_DISK_FULL},
-        FailedCall{"flush", {FileCall::Flush, ERROR_NOT_READY}, true, ERROR_NOT_READY},
-        FailedCall{"close", {FileCall::Close, ERROR_NETNAME_DELETED}, true, ERROR_NETNAME_DELETED},
+        FailedCall{"write", {SystemCall::Write, ERROR_DISK_FULL}, true, ERROR_DISK_FULL},
+        FailedCall{"flush", {SystemCall::Flush, ERROR_NOT_READY}, true, ERROR_NOT_READY},
+        FailedCall{
+            "close", {SystemCall::Close, ERROR_NETNAME_DELETED}, true, ERROR_NETNAME_DELETED},
         FailedCall{"replace",
-                   {FileCall::Replace, ERROR_UNABLE_TO_REMOVE_REPLACED},
+                   {SystemCall::Replace, ERROR_UNABLE_TO_REMOVE_REPLACED},
                    true,
                    ERROR_UNABLE_TO_REMOVE_REPLACED},
         FailedCall{"replace_after_moving_the_old_file_aside",
-                   {FileCall::Replace, ERROR_UNABLE_TO_MOVE_REPLACEMENT_2},
+                   {SystemCall::Replace, ERROR_UNABLE_TO_MOVE_REPLACEMENT_2},
                    true,
                    ERROR_UNABLE_TO_MOVE_REPLACEMENT},
         FailedCall{"move_into_an_empty_place",
-                   {FileCall::Move, ERROR_ACCESS_DENIED},
+                   {SystemCall::Move, ERROR_ACCESS_DENIED},
                    false,
                    ERROR_ACCESS_DENIED}),
     [](const testing::TestParamInfo<FailedCall>& row) { return std::string(row.param.name); });
 
 TEST_F(SaveFault, oldFileThatCannotBeMovedBack_staysUnderItsBackupNameWhichTheErrorNames) {
     orvane::test::writeBytes(settings(), kOldFile);
-    const FileFaults faults{{FileCall::Replace, ERROR_UNABLE_TO_MOVE_REPLACEMENT_2},
-                            {FileCall::Move, ERROR_ACCESS_DENIED}};
+    const InjectedFaults faults{{SystemCall::Replace, ERROR_UNABLE_TO_MOVE_REPLACEMENT_2},
+                                {SystemCall::Move, ERROR_ACCESS_DENIED}};
     const orvane::platform::FileError result = save();
     const std::vector<std::string> entries = folder.entries();
     ASSERT_EQ(entries.size(), 1u);

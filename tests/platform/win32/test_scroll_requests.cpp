@@ -1,9 +1,7 @@
-// How the Win32 backend turns a scroll bar's WM_HSCROLL requests into values and reports, and
-// finds a file's folder.
+// How the Win32 backend turns a scroll bar's WM_HSCROLL requests into values and reports.
 
 #include <gtest/gtest.h>
 
-#include "platform/win32/path_parts.h"
 #include "platform/win32/scroll_tracker.h"
 #include "platform/win32/windows_api.h"
 
@@ -60,20 +58,6 @@ TEST(ScrollTracker, thumbMessagesOfADrag_reportScrollsThenOneChange) {
     EXPECT_EQ(end.value, 40);
     EXPECT_EQ(end.report, ScrollReport::Change);
     EXPECT_EQ(tracker.apply(SB_ENDSCROLL, 0, 40, kAlarm).report, ScrollReport::None);
-}
-
-TEST(PathParts, parentFolder_keepsRootsWhole) {
-    const std::pair<std::u16string_view, std::u16string_view> cases[] = {
-        {u"C:\\Tools\\Orvane\\orvane-pm.exe", u"C:\\Tools\\Orvane"},
-        {u"C:\\orvane-pm.exe", u"C:\\"},
-        {u"\\\\server\\share\\orvane-pm.exe", u"\\\\server\\share"},
-        {u"E:/PM/SETTINGS.TXT", u"E:/PM"},
-        {u"\\SETTINGS.TXT", u"\\"},
-        {u"SETTINGS.TXT", u""},
-    };
-    for (const auto& [path, folder] : cases) {
-        EXPECT_EQ(orvane::platform::win32::parentFolder(path), folder);
-    }
 }
 
 }  // namespace

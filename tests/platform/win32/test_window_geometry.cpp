@@ -9,9 +9,12 @@
 #include <oleacc.h>
 
 #include <array>
+#include <cstdlib>
 
 #include "i18n/caption_table.h"
 #include "platform/win32/combo_box.h"
+#include "platform/win32/resource_ids.h"
+#include "platform/win32/screen_dpi.h"
 #include "support/win32_editor.h"
 #include "ui/form1_design.h"
 
@@ -206,6 +209,40 @@ TEST_F(WindowGeometry, buttons_showTheirPictureWithATransparentCornerAndCommand1
     ASSERT_TRUE(SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&info)));
     EXPECT_EQ(reinterpret_cast<HWND>(info.uId), editor.control(kCommand1));
     EXPECT_STREQ(text.data(), L"SAVE FILE");
+}
+
+// The colour pixels of `icon`, with its width.
+std::pair<LONG, std::string> colourPixels(HICON icon) {
+    ICONINFO info{};
+    GetIconInfo(icon, &info);
+    BITMAP colour{};
+    GetObjectW(info.hbmColor, sizeof(colour), &colour);
+    std::string pixels(static_cast<std::size_t>(colour.bmWidthBytes * colour.bmHeight), '\0');
+    GetBitmapBits(info.hbmColor, static_cast<LONG>(pixels.size()), pixels.data());
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return {colour.bmWidth, pixels};
+}
+
+// Also run at 144 DPI, which that run names in ORVANE_SCREEN_DPI.
+TEST(ScreensScale, buttonPictures_areTheRenderingOfTheirSizeOnTheScreen) {
+    Win32Editor editor;
+    editor.start();
+    const int dpi = orvane::platform::win32::screenDpi().x;
+    if (const char* named = std::getenv("ORVANE_SCREEN_DPI")) {
+        ASSERT_EQ(dpi, std::atoi(named));
+    }
+    const int size = MulDiv(32, dpi, USER_DEFAULT_SCREEN_DPI);  // 48 at 144 DPI
+    for (const auto& [id, resource] : {std::pair{kCommand1, ORVANE_ICON_DATA_FOLDER},
+                                       std::pair{kCommand2, ORVANE_ICON_PRODUCT_PAGE}}) {
+        const auto icon =
+            reinterpret_cast<HICON>(SendMessageW(editor.control(id), BM_GETIMAGE, IMAGE_ICON, 0));
+        const auto rendering = static_cast<HICON>(LoadImageW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource), IMAGE_ICON, size, size, 0));
+        EXPECT_TRUE(colourPixels(icon) == colourPixels(rendering))
+            << "not the rendering of " << size;
+        DestroyIcon(rendering);
+    }
 }
 
 TEST_F(WindowGeometry, startUp_showsEnglishWithTheDesignValuesAndTheFocusInTheLanguageBox) {

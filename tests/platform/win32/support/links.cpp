@@ -8,7 +8,7 @@
 
 #include <winioctl.h>
 
-#include "platform/win32/system_message.h"
+#include "platform/win32/system_error.h"
 
 namespace orvane::test {
 namespace {

@@ -1,30 +1,9 @@
-#include "support/file_faults.h"
+#include "support/injected_fault.h"
 
-#include <array>
 #include <optional>
 
 namespace orvane::test {
 namespace {
-
-constexpr std::size_t kCallKinds = 6;
-
-struct Plan {
-    std::vector<Fault> faults;
-    std::array<int, kCallKinds> made{};
-};
-
-Plan plan;
-
-// Counts the call; the error it is to fail with, if this is the one.
-std::optional<DWORD> failure(FileCall call) {
-    const int made = ++plan.made[static_cast<std::size_t>(call)];
-    for (const Fault& fault : plan.faults) {
-        if (fault.call == call && fault.nth == made) {
-            return fault.error;
-        }
-    }
-    return std::nullopt;
-}
 
 BOOL fail(DWORD error) {
     SetLastError(error);
@@ -32,7 +11,7 @@ BOOL fail(DWORD error) {
 }
 
 BOOL WINAPI readFile(HANDLE file, LPVOID buffer, DWORD size, LPDWORD got, LPOVERLAPPED overlap) {
-    if (const auto error = failure(FileCall::Read)) {
+    if (const auto error = InjectedFaults::failure(SystemCall::Read)) {
         *got = 0;
         return fail(*error);
     }
@@ -41,7 +20,7 @@ BOOL WINAPI readFile(HANDLE file, LPVOID buffer, DWORD size, LPDWORD got, LPOVER
 
 BOOL WINAPI writeFile(HANDLE file, LPCVOID bytes, DWORD size, LPDWORD written,
                       LPOVERLAPPED overlap) {
-    if (const auto error = failure(FileCall::Write)) {
+    if (const auto error = InjectedFaults::failure(SystemCall::Write)) {
         *written = 0;
         return fail(*error);
     }
@@ -49,14 +28,14 @@ BOOL WINAPI writeFile(HANDLE file, LPCVOID bytes, DWORD size, LPDWORD written,
 }
 
 BOOL WINAPI flushFileBuffers(HANDLE file) {
-    if (const auto error = failure(FileCall::Flush)) {
+    if (const auto error = InjectedFaults::failure(SystemCall::Flush)) {
         return fail(*error);
     }
     return FlushFileBuffers(file);
 }
 
 BOOL WINAPI closeHandle(HANDLE handle) {
-    if (const auto error = failure(FileCall::Close)) {
+    if (const auto error = InjectedFaults::failure(SystemCall::Close)) {
         CloseHandle(handle);
         return fail(*error);
     }
@@ -65,7 +44,7 @@ BOOL WINAPI closeHandle(HANDLE handle) {
 
 BOOL WINAPI replaceFile(LPCWSTR replaced, LPCWSTR replacement, LPCWSTR backup, DWORD flags,
                         LPVOID exclude, LPVOID reserved) {
-    if (const auto error = failure(FileCall::Replace)) {
+    if (const auto error = InjectedFaults::failure(SystemCall::Replace)) {
         if (*error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
             MoveFileExW(replaced, backup, 0);
         }
@@ -75,27 +54,19 @@ BOOL WINAPI replaceFile(LPCWSTR replaced, LPCWSTR replacement, LPCWSTR backup, D
 }
 
 BOOL WINAPI moveFile(LPCWSTR from, LPCWSTR to, DWORD flags) {
-    if (const auto error = failure(FileCall::Move)) {
+    if (const auto error = InjectedFaults::failure(SystemCall::Move)) {
         return fail(*error);
     }
     return MoveFileExW(from, to, flags);
 }
 
-constexpr platform::win32::FileCalls kFaultyCalls{readFile,    writeFile,   flushFileBuffers,
-                                                  closeHandle, replaceFile, moveFile};
+constexpr platform::win32::SystemCalls kStandIns{readFile,    writeFile,   flushFileBuffers,
+                                                 closeHandle, replaceFile, moveFile};
 
 }  // namespace
 
-FileFaults::FileFaults(std::initializer_list<Fault> faults) : calls_(kFaultyCalls) {
-    plan = {faults, {}};
-}
-
-FileFaults::~FileFaults() {
-    plan = {};
-}
-
-int FileFaults::calls(FileCall call) const {
-    return plan.made[static_cast<std::size_t>(call)];
+const platform::win32::SystemCalls& Win32Faults::standIns() {
+    return kStandIns;
 }
 
 }  // namespace orvane::test

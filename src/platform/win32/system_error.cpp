@@ -1,4 +1,4 @@
-#include "platform/win32/system_message.h"
+#include "platform/win32/system_error.h"
 
 #include <string_view>
 
@@ -21,6 +21,10 @@ std::u16string systemMessage(DWORD error) {
     std::u16string text = fromWide(message);
     LocalFree(buffer);
     return text;
+}
+
+FileError systemError(DWORD error) {
+    return describedError(systemMessage(error));
 }
 
 }  // namespace orvane::platform::win32

@@ -2,18 +2,14 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/text_file.h"
-#include "platform/win32/file_calls.h"
+#include "platform/file_access.h"
 #include "platform/win32/long_path.h"
-#include "platform/win32/system_message.h"
+#include "platform/win32/system_calls.h"
+#include "platform/win32/system_error.h"
 #include "platform/win32/windows_api.h"
 
 namespace orvane::platform {
 namespace {
-
-FileError failure(DWORD error) {
-    return describedError(win32::systemMessage(error));
-}
 
 class FileReader final : public ByteReader {
   public:
@@ -26,8 +22,8 @@ class FileReader final : public ByteReader {
         constexpr std::size_t kMostAtOnce = 1 << 20;
         DWORD got = 0;
         const auto wanted = static_cast<DWORD>(std::min(buffer.size(), kMostAtOnce));
-        if (!win32::fileCalls().readFile(file_, buffer.data(), wanted, &got, nullptr)) {
-            return {0, failure(GetLastError())};
+        if (!win32::systemCalls().readFile(file_, buffer.data(), wanted, &got, nullptr)) {
+            return {0, win32::systemError(GetLastError())};
         }
         return {got, {}};
     }
@@ -84,7 +80,7 @@ OpenedFile notOpened(const std::wstring& name, DWORD error) {
     // Without FILE_FLAG_BACKUP_SEMANTICS a folder, or a link to one, does not open at all.
     const bool folder =
         attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    opened.error = folder ? FileError{FileProblem::NotRegularFile, {}} : failure(error);
+    opened.error = folder ? FileError{FileProblem::NotRegularFile, {}} : win32::systemError(error);
     return opened;
 }
 
@@ -110,7 +106,7 @@ OpenedFile openRegularFile(std::u16string_view path) {
     }
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file, &size)) {
-        opened.error = failure(GetLastError());
+        opened.error = win32::systemError(GetLastError());
         return opened;
     }
     opened.size = static_cast<std::uint64_t>(size.QuadPart);

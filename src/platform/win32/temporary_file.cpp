@@ -1,16 +1,17 @@
-#include "platform/win32/unique_file.h"
+#include "platform/win32/temporary_file.h"
+
+#include "platform/replace_rules.h"
 
 namespace orvane::platform::win32 {
 
-NewFile createFileBeside(const std::wstring& target) {
+CreatedFile createFileBeside(const std::wstring& target) {
     // Enough tries to get past the leftovers of earlier runs, few enough to end soon when the
     // folder refuses every name for another reason.
     constexpr int kTries = 100;
-    static unsigned made = 0;
-    const std::wstring stem = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-";
-    NewFile file;
+    CreatedFile file;
     for (int attempt = 0; attempt < kTries; ++attempt) {
-        file.path = stem + std::to_wstring(made++) + L".tmp";
+        const std::string suffix = temporaryNameSuffix(GetCurrentProcessId());
+        file.path = target + std::wstring(suffix.begin(), suffix.end());
         file.handle = CreateFileW(file.path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file.handle != INVALID_HANDLE_VALUE) {

@@ -2,11 +2,15 @@
 
 #include <string>
 
+#include "platform/file_access.h"
 #include "platform/win32/windows_api.h"
 
 namespace orvane::platform::win32 {
 
 // The system's own words for an error code, in the user's language, without the final line break.
 std::u16string systemMessage(DWORD error);
+
+// A failure told in the system's own words for the error code.
+FileError systemError(DWORD error);
 
 }  // namespace orvane::platform::win32

@@ -2,7 +2,6 @@
 
 #include <bit>
 #include <cerrno>
-#include <cstring>
 #include <system_error>
 
 #include "platform/code_page.h"
@@ -10,16 +9,11 @@
 namespace orvane::platform {
 namespace {
 
-// Linux has no 8-bit system code page; the settings file is Western European text there.
-constexpr const char* kCodePage = "WINDOWS-1252";
 constexpr bool kLittleEndian = std::endian::native == std::endian::little;
-// The code page's characters all lie within the first 65536, where UTF-16 is UCS-2, which the C
-// library converts without loading a module; UTF-8 text may hold characters beyond.
-constexpr const char* kUcs2 = kLittleEndian ? "UCS-2LE" : "UCS-2BE";
 constexpr const char* kUtf16 = kLittleEndian ? "UTF-16LE" : "UTF-16BE";
 constexpr char16_t kReplacement = u'\uFFFD';
 
-// One of the C library's converters, opened on first use and kept: opening one costs more than
+// The C library's UTF-8 converter, opened on first use and kept: opening it costs more than
 // converting a line of the file.
 class Converter {
   public:
@@ -60,67 +54,12 @@ class Converter {
     iconv_t handle_;
 };
 
-Converter& codePageDecoder() {
-    static Converter converter(kUcs2, kCodePage);
-    return converter;
-}
-
-Converter& codePageEncoder() {
-    static Converter converter(kCodePage, kUcs2);
-    return converter;
-}
-
 Converter& utf8Decoder() {
     static Converter converter(kUtf16, "UTF-8");
     return converter;
 }
 
-std::string_view bytesOf(std::u16string_view text) {
-    return {reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t)};
-}
-
-// Five bytes of Windows-1252 stand for no character; Windows reads each as the C1 control of the
-// same number, so that every byte reads as one character and is written back as itself.
-bool isUndefinedByte(char16_t unit) {
-    if (unit > 0xFF) {
-        return false;
-    }
-    const char byte = static_cast<char>(unit);
-    std::string_view in(&byte, 1);
-    std::u16string out;
-    return !codePageDecoder().convert(in, out);
-}
-
 }  // namespace
-
-std::u16string decodeCodePage(std::string_view bytes) {
-    std::u16string text;
-    while (!codePageDecoder().convert(bytes, text)) {
-        text += static_cast<char16_t>(static_cast<unsigned char>(bytes.front()));
-        bytes.remove_prefix(1);
-    }
-    return text;
-}
-
-// Without a best fit: a character the code page lacks never turns into a look-alike.
-std::optional<std::string> encodeCodePage(std::u16string_view text) {
-    std::string bytes;
-    std::string_view units = bytesOf(text);
-    while (!codePageEncoder().convert(units, bytes)) {
-        char16_t unit = 0;
-        std::memcpy(&unit, units.data(), sizeof unit);
-        if (!isUndefinedByte(unit)) {
-            return std::nullopt;
-        }
-        bytes += static_cast<char>(unit);
-        units.remove_prefix(sizeof(char16_t));
-    }
-    return bytes;
-}
-
-bool codePageHolds(std::u16string_view text) {
-    return encodeCodePage(text).has_value();
-}
 
 // Each byte that begins no character, and a character cut off at the end, gives U+FFFD. A
 // byte-order mark at the start is no part of the text.

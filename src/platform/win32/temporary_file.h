@@ -6,16 +6,17 @@
 
 namespace orvane::platform::win32 {
 
-struct NewFile {
+// A file just made, or why it could not be.
+struct CreatedFile {
     std::wstring path;
     HANDLE handle = INVALID_HANDLE_VALUE;  // open for writing, shared with no one
     DWORD error = ERROR_SUCCESS;           // why no file was made
 };
 
-// A new, empty file in the same folder as `target`, named after it with a number no entry there
-// has ("SETTINGS.TXT.1234-0.tmp"). CREATE_NEW never opens an entry that exists, so nothing of
-// another program's is ever taken over. `target` is a full path, as longPath() makes it.
-NewFile createFileBeside(const std::wstring& target);
+// A new, empty file in the same folder as `target`, named after it (replace_rules.h).
+// CREATE_NEW never opens an entry that exists, so nothing of another program's is ever taken
+// over. `target` is a full path, as longPath() makes it.
+CreatedFile createFileBeside(const std::wstring& target);
 
 // A file the program made for itself, deleted when it goes out of scope unless it was kept.
 class OwnFile {

@@ -1,35 +1,17 @@
 #include <algorithm>
 
-#include "platform/text_file.h"
-#include "platform/win32/file_calls.h"
+#include "platform/file_access.h"
+#include "platform/replace_rules.h"
 #include "platform/win32/long_path.h"
-#include "platform/win32/system_message.h"
-#include "platform/win32/unique_file.h"
+#include "platform/win32/system_calls.h"
+#include "platform/win32/system_error.h"
+#include "platform/win32/temporary_file.h"
 #include "platform/win32/windows_api.h"
 
 namespace orvane::platform {
 namespace {
 
-using win32::fileCalls;
-
-FileError failure(DWORD error) {
-    return describedError(win32::systemMessage(error));
-}
-
-// Only a regular file of its own is replaced: a link or any other reparse point (a junction, a
-// mount point...), a folder or device and a read-only file stay as they are.
-FileError refusal(DWORD attributes) {
-    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
-        return {FileProblem::Link, {}};
-    }
-    if ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0) {
-        return {FileProblem::NotRegularFile, {}};
-    }
-    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        return {FileProblem::ReadOnly, {}};
-    }
-    return {};
-}
+using win32::systemCalls;
 
 // Writes all of `bytes`, syncs them to the disk and closes the file: the first failure of any step.
 DWORD writeAndClose(HANDLE file, std::string_view bytes) {
@@ -38,17 +20,17 @@ DWORD writeAndClose(HANDLE file, std::string_view bytes) {
     while (!bytes.empty() && error == ERROR_SUCCESS) {
         DWORD written = 0;
         const auto chunk = static_cast<DWORD>(std::min(bytes.size(), kMostAtOnce));
-        if (!fileCalls().writeFile(file, bytes.data(), chunk, &written, nullptr)) {
+        if (!systemCalls().writeFile(file, bytes.data(), chunk, &written, nullptr)) {
             error = GetLastError();
         } else if (written == 0) {
             error = ERROR_WRITE_FAULT;
         }
         bytes.remove_prefix(written);
     }
-    if (error == ERROR_SUCCESS && !fileCalls().flushFileBuffers(file)) {
+    if (error == ERROR_SUCCESS && !systemCalls().flushFileBuffers(file)) {
         error = GetLastError();
     }
-    if (!fileCalls().closeHandle(file) && error == ERROR_SUCCESS) {
+    if (!systemCalls().closeHandle(file) && error == ERROR_SUCCESS) {
         error = GetLastError();
     }
     return error;
@@ -56,7 +38,7 @@ DWORD writeAndClose(HANDLE file, std::string_view bytes) {
 
 // A name beside `target` that no entry has, for ReplaceFileW to move the old file to.
 DWORD reserveName(const std::wstring& target, std::wstring& name) {
-    const win32::NewFile reserved = win32::createFileBeside(target);
+    const win32::CreatedFile reserved = win32::createFileBeside(target);
     if (reserved.handle == INVALID_HANDLE_VALUE) {
         return reserved.error;
     }
@@ -73,19 +55,19 @@ DWORD reserveName(const std::wstring& target, std::wstring& name) {
 FileError replaceExisting(const std::wstring& target, const std::wstring& replacement) {
     std::wstring backupName;
     if (const DWORD error = reserveName(target, backupName); error != ERROR_SUCCESS) {
-        return failure(error);
+        return win32::systemError(error);
     }
     win32::OwnFile backup(backupName);
-    if (fileCalls().replaceFile(target.c_str(), replacement.c_str(), backup.path().c_str(), 0,
-                                nullptr, nullptr)) {
+    if (systemCalls().replaceFile(target.c_str(), replacement.c_str(), backup.path().c_str(), 0,
+                                  nullptr, nullptr)) {
         return {};
     }
     const DWORD error = GetLastError();
     if (error != ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
-        return failure(error);
+        return win32::systemError(error);
     }
-    if (fileCalls().moveFile(backup.path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
-        return failure(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
+    if (systemCalls().moveFile(backup.path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        return win32::systemError(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
     }
     backup.keep();
     return describedError(win32::systemMessage(error) + u"\n" + win32::userPath(backup.path()));
@@ -93,8 +75,8 @@ FileError replaceExisting(const std::wstring& target, const std::wstring& replac
 
 // Without REPLACE_EXISTING: an entry that has come in the meantime is not replaced unseen.
 FileError moveIntoPlace(const std::wstring& target, const std::wstring& replacement) {
-    if (!fileCalls().moveFile(replacement.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
-        return failure(GetLastError());
+    if (!systemCalls().moveFile(replacement.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        return win32::systemError(GetLastError());
     }
     return {};
 }
@@ -107,19 +89,26 @@ FileError replaceFile(std::u16string_view path, std::string_view bytes) {
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (!exists) {
         if (const DWORD error = GetLastError(); error != ERROR_FILE_NOT_FOUND) {
-            return failure(error);
+            return win32::systemError(error);
         }
-    } else if (const FileError refused = refusal(attributes); refused.failed()) {
-        return refused;
+    } else {
+        // A junction and a mount point are reparse points too; a device is no regular file.
+        const ExistingEntry existing{
+            (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0,
+            (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0,
+            (attributes & FILE_ATTRIBUTE_READONLY) != 0};
+        if (const FileError refused = replaceRefusal(existing); refused.failed()) {
+            return refused;
+        }
     }
 
-    const win32::NewFile created = win32::createFileBeside(target);
+    const win32::CreatedFile created = win32::createFileBeside(target);
     if (created.handle == INVALID_HANDLE_VALUE) {
-        return failure(created.error);
+        return win32::systemError(created.error);
     }
     win32::OwnFile replacement(created.path);
     if (const DWORD error = writeAndClose(created.handle, bytes); error != ERROR_SUCCESS) {
-        return failure(error);
+        return win32::systemError(error);
     }
     const FileError placed = exists ? replaceExisting(target, replacement.path())
                                     : moveIntoPlace(target, replacement.path());
