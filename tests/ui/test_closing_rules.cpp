@@ -8,7 +8,7 @@
 
 #include "i18n/caption_table.h"
 #include "i18n/file_messages.h"
-#include "settings/settings_file.h"
+#include "settings/settings_path.h"
 #include "support/fake_window.h"
 #include "ui/form1_design.h"
 
