@@ -1,8 +1,7 @@
-// Whole sessions on the real Qt window: start from a settings file, edit with keys, close the
+// A whole session on the real Qt window: start from a settings file, edit with keys, close the
 // window, answer the question, and compare the file byte for byte. What the closing prompt asks
-// and does in every case: tests/ui.
+// and does for each answer: tests/ui/test_closing_rules.cpp, in both builds.
 
-#include <QDir>
 #include <QTest>
 
 #include "support/editor_fixture.h"
@@ -34,44 +33,12 @@ const QByteArray kEditedFile =
 
 }  // namespace
 
-Q_DECLARE_METATYPE(Answer)
-
 class ClosingTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void closing_asksAndActsOnTheAnswer_data();
-    void closing_asksAndActsOnTheAnswer();
     void cancel_keepsValuesAndAsksAgain();
 };
-
-void ClosingTest::closing_asksAndActsOnTheAnswer_data() {
-    QTest::addColumn<Answer>("answer");
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<bool>("closed");
-    QTest::newRow("Yes saves and closes") << Answer::Yes << kEditedFile << true;
-    QTest::newRow("No closes and leaves the file") << Answer::No << kStartFile << true;
-    QTest::newRow("Cancel keeps the window") << Answer::Cancel << kStartFile << false;
-}
-
-void ClosingTest::closing_asksAndActsOnTheAnswer() {
-    QFETCH(Answer, answer);
-    QFETCH(QByteArray, file);
-    QFETCH(bool, closed);
-    EditorFixture editor;
-    editor.writeSettings(kStartFile);
-    editor.start();
-    editSomeValues(editor);
-
-    editor.dialogs.answers = {answer};
-    editor.window()->close();
-    QCOMPARE(editor.dialogs.questions.size(), 1u);
-    QCOMPARE(editor.window()->isVisible(), !closed);
-    QCOMPARE(editor.readSettings(), file);
-    QVERIFY(editor.dialogs.warnings.empty());
-    // No temporary file is left beside the settings file.
-    QCOMPARE(QDir(editor.folder()).entryList(QDir::Files), QStringList{"SETTINGS.TXT"});
-}
 
 void ClosingTest::cancel_keepsValuesAndAsksAgain() {
     EditorFixture editor;

@@ -40,37 +40,7 @@ void editSomeValues(Win32Editor& editor) {
     editor.keyboard().type(u"0612");
 }
 
-struct Closing {
-    Answer answer;
-    bool saved;
-    bool closed;
-};
-
-class ClosingAnswers : public testing::TestWithParam<Closing> {};
-
-TEST_P(ClosingAnswers, closing_asksAndActsOnTheAnswer) {
-    Win32Editor editor;
-    editor.writeSettings(kStartFile);
-    editor.start();
-    editSomeValues(editor);
-    editor.dialogs.answers = {GetParam().answer};
-
-    SendMessageW(editor.handle(), WM_CLOSE, 0, 0);
-
-    EXPECT_EQ(editor.dialogs.questions.size(), 1u);
-    EXPECT_EQ(editor.dialogs.questions[0].title,
-              orvane::CaptionTable().entry(1, orvane::CaptionTable::kExitTitleSlot));
-    EXPECT_EQ(editor.isOpen(), !GetParam().closed);
-    EXPECT_EQ(editor.readSettings(), GetParam().saved ? kEditedFile : kStartFile);
-    EXPECT_TRUE(editor.dialogs.warnings.empty());
-    EXPECT_EQ(editor.folder().entries(), std::vector<std::string>{"SETTINGS.TXT"});
-}
-
-INSTANTIATE_TEST_SUITE_P(Answers, ClosingAnswers,
-                         testing::Values(Closing{Answer::Yes, true, true},
-                                         Closing{Answer::No, false, true},
-                                         Closing{Answer::Cancel, false, false}));
-
+// What the closing prompt does for each answer: tests/ui/test_closing_rules.cpp.
 TEST(ClosingSession, cancel_keepsTheValuesAndTheNextCloseAsksAgain) {
     Win32Editor editor;
     editor.writeSettings(kStartFile);

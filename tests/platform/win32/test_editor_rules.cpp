@@ -238,8 +238,6 @@ TEST_P(PastedText, pasteByEveryRoute_takesTheTextWholeOrRefusesItWithABeep) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, PastedText,
                          testing::Values(Paste{kText1_1, u"+31(06.123", true},
-                                         Paste{kText1_3, u"12\t3", false},
-                                         Paste{kText5, u"Café € 5 ™", true},
                                          Paste{kText5, u"two\r\nlines", false}));
 
 // The field's rule cannot judge what it cannot read, so nothing goes in.
