@@ -91,10 +91,74 @@ constexpr Texts kModeNotKept = {
     u"De bijzondere rechten van SETTINGS.TXT (setuid, setgid) konden niet behouden blijven.",
 };
 
+constexpr Texts kWriteProtected = {
+    u"The medium is write-protected or read-only.",
+    u"Le support est protégé en écriture ou en lecture seule.",
+    u"Der Datenträger ist schreibgeschützt.",
+    u"De gegevensdrager is beveiligd tegen schrijven of alleen-lezen.",
+};
+
+constexpr Texts kMediumFull = {
+    u"The medium is full.",
+    u"Le support est plein.",
+    u"Der Datenträger ist voll.",
+    u"De gegevensdrager is vol.",
+};
+
+constexpr Texts kNoPermission = {
+    u"The system refused access to the file or its folder.",
+    u"Le système a refusé l'accès au fichier ou à son dossier.",
+    u"Das System hat den Zugriff auf die Datei oder ihren Ordner verweigert.",
+    u"Het systeem heeft de toegang tot het bestand of de map geweigerd.",
+};
+
+constexpr Texts kMediumGone = {
+    u"The medium has been removed or is not ready.",
+    u"Le support a été retiré ou n'est pas prêt.",
+    u"Der Datenträger wurde entfernt oder ist nicht bereit.",
+    u"De gegevensdrager is verwijderd of niet gereed.",
+};
+
+constexpr Texts kNameTaken = {
+    u"An entry of that name exists already.",
+    u"Une entrée de ce nom existe déjà.",
+    u"Ein Eintrag dieses Namens ist bereits vorhanden.",
+    u"Er bestaat al een item met die naam.",
+};
+
+constexpr Texts kInputOutput = {
+    u"The medium could not be read or written (input/output error).",
+    u"Le support n'a pas pu être lu ou écrit (erreur d'entrée/sortie).",
+    u"Der Datenträger konnte nicht gelesen oder beschrieben werden (Ein-/Ausgabefehler).",
+    u"De gegevensdrager kon niet worden gelezen of beschreven (invoer-/uitvoerfout).",
+};
+
+// "%1" stands for the value's key.
+constexpr Texts kLineBreakInValue = {
+    u"The value of %1 contains a line break, which cannot be written to SETTINGS.TXT.",
+    u"La valeur de %1 contient un saut de ligne, qui ne peut pas être écrit dans SETTINGS.TXT.",
+    u"Der Wert von %1 enthält einen Zeilenumbruch, der nicht in SETTINGS.TXT geschrieben werden "
+    u"kann.",
+    u"De waarde van %1 bevat een regeleinde, dat niet in SETTINGS.TXT kan worden geschreven.",
+};
+
+constexpr Texts kCharacterNotInCodePage = {
+    u"The value of %1 contains a character that cannot be written to SETTINGS.TXT.",
+    u"La valeur de %1 contient un caractère qui ne peut pas être écrit dans SETTINGS.TXT.",
+    u"Der Wert von %1 enthält ein Zeichen, das nicht in SETTINGS.TXT geschrieben werden kann.",
+    u"De waarde van %1 bevat een teken dat niet in SETTINGS.TXT kan worden geschreven.",
+};
+
 std::u16string_view in(const Texts& texts, int column) {
     return texts[column >= 0 && column < static_cast<int>(texts.size())
                      ? static_cast<std::size_t>(column)
                      : 0];
+}
+
+std::u16string withKey(std::u16string_view text, std::u16string_view key) {
+    std::u16string filled(text);
+    filled.replace(filled.find(u"%1"), 2, key);
+    return filled;
 }
 
 std::u16string message(std::u16string_view sentence, std::u16string_view path,
@@ -123,6 +187,22 @@ std::u16string fileProblemText(const platform::FileError& error, int column) {
             return std::u16string(in(kTooLarge, column));
         case platform::FileProblem::ModeNotKept:
             return std::u16string(in(kModeNotKept, column));
+        case platform::FileProblem::WriteProtected:
+            return std::u16string(in(kWriteProtected, column));
+        case platform::FileProblem::MediumFull:
+            return std::u16string(in(kMediumFull, column));
+        case platform::FileProblem::NoPermission:
+            return std::u16string(in(kNoPermission, column));
+        case platform::FileProblem::MediumGone:
+            return std::u16string(in(kMediumGone, column));
+        case platform::FileProblem::NameTaken:
+            return std::u16string(in(kNameTaken, column));
+        case platform::FileProblem::InputOutput:
+            return std::u16string(in(kInputOutput, column));
+        case platform::FileProblem::LineBreakInValue:
+            return withKey(in(kLineBreakInValue, column), error.reason);
+        case platform::FileProblem::CharacterNotInCodePage:
+            return withKey(in(kCharacterNotInCodePage, column), error.reason);
         case platform::FileProblem::None:
         case platform::FileProblem::Described:
             break;

@@ -10,8 +10,8 @@
 
 namespace orvane::platform {
 
-// Why a file could not be read or written. The system's failures carry its own words; the others
-// are the program's, told to the user in the window's language.
+// Why a file could not be read or written, told to the user in the window's language. Only a system
+// failure that the program has no words of its own for is told in the system's words.
 enum class FileProblem {
     None,
     Described,        // `reason` says what went wrong, mostly in the system's words
@@ -21,11 +21,22 @@ enum class FileProblem {
     ReadOnly,         // no write permission at all (on Windows, the read-only attribute)
     TooLarge,         // more than a reader takes; only its beginning was read
     ModeNotKept,      // a replacement could not keep the old file's special mode bits
+    // The common failures of a removable medium, picked by each backend from the system's error.
+    WriteProtected,  // a read-only medium or a write-protected card
+    MediumFull,      // no space left on the medium (or in the user's quota)
+    NoPermission,    // the system refused access to the file or its folder
+    MediumGone,      // the medium was removed or is not ready
+    NameTaken,       // an entry of that name exists already
+    InputOutput,     // the medium could not be read or written
+    // A value the settings file cannot hold; `reason` is its key ("JOB").
+    LineBreakInValue,
+    CharacterNotInCodePage,
 };
 
 struct FileError {
     FileProblem problem = FileProblem::None;
-    std::u16string reason;  // for FileProblem::Described
+    std::u16string
+        reason;  // for FileProblem::Described, and the key of a value that cannot be held
 
     bool failed() const { return problem != FileProblem::None; }
     bool operator==(const FileError&) const = default;

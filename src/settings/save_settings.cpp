@@ -39,18 +39,16 @@ EncodedSettings EncodeSettings(const EditorState& state) {
     EncodedSettings file;
     for (const SettingKey& key : kSettingKeys) {
         const std::u16string value = valueText(state, key.setting);
+        // Named by its key, without the "=".
+        std::u16string name(key.key.substr(0, key.key.size() - 1));
         // A line break inside a text would split its line and could even pose as another key.
         if (value.find_first_of(u"\r\n") != std::u16string::npos) {
-            return {{},
-                    u"The " + std::u16string(key.name) +
-                        u" contains a line break, which cannot be written to SETTINGS.TXT."};
+            return {{}, {platform::FileProblem::LineBreakInValue, std::move(name)}};
         }
         const std::optional<std::string> line =
             platform::encodeCodePage(std::u16string(key.key) + value);
         if (!line) {
-            return {{},
-                    u"The " + std::u16string(key.name) +
-                        u" contains a character that cannot be written to SETTINGS.TXT."};
+            return {{}, {platform::FileProblem::CharacterNotInCodePage, std::move(name)}};
         }
         file.bytes += *line;
         file.bytes += "\r\n";
@@ -65,8 +63,8 @@ platform::FileError SaveSettings(const EditorState& state,
         return {platform::FileProblem::NoProgramFolder, {}};
     }
     const EncodedSettings file = EncodeSettings(state);
-    if (!file.problem.empty()) {
-        return platform::describedError(file.problem);
+    if (file.problem.failed()) {
+        return file.problem;
     }
     return platform::replaceFile(*path, file.bytes);
 }

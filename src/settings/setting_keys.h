@@ -18,18 +18,17 @@ enum class Setting {
 
 struct SettingKey {
     Setting setting;
-    std::u16string_view key;   // as written, with its "=": the line "KEY=value" holds the value
-    std::u16string_view name;  // for messages to the user
+    std::u16string_view key;  // as written, with its "=": the line "KEY=value" holds the value
 };
 
 inline constexpr std::array<SettingKey, 7> kSettingKeys{{
-    {Setting::JobDescription, u"JOB=", u"job description"},
-    {Setting::HighAlarm, u"HIGH ALARM=", u"high alarm"},
-    {Setting::LowAlarm, u"LOW ALARM=", u"low alarm"},
-    {Setting::SmsNumber1, u"GSM1=", u"SMS number 1"},
-    {Setting::SmsNumber2, u"GSM2=", u"SMS number 2"},
-    {Setting::SmsNumber3, u"GSM3=", u"SMS number 3"},
-    {Setting::Language, u"LANGUAGE=", u"language"},
+    {Setting::JobDescription, u"JOB="},
+    {Setting::HighAlarm, u"HIGH ALARM="},
+    {Setting::LowAlarm, u"LOW ALARM="},
+    {Setting::SmsNumber1, u"GSM1="},
+    {Setting::SmsNumber2, u"GSM2="},
+    {Setting::SmsNumber3, u"GSM3="},
+    {Setting::Language, u"LANGUAGE="},
 }};
 
 constexpr bool isNumberSetting(Setting setting) {

@@ -63,8 +63,8 @@ platform::FileError ReadSettings(EditorState& state, platform::ByteReader& sourc
 SettingsFileSnapshot SnapshotSettingsFile(const std::optional<std::u16string>& programFolder);
 
 struct EncodedSettings {
-    std::string bytes;       // the whole file, when `problem` is empty
-    std::u16string problem;  // why the settings cannot be written; empty when they can
+    std::string bytes;            // the whole file, when there is no problem
+    platform::FileError problem;  // why the settings cannot be written
 };
 
 // The seven lines of SETTINGS.TXT for the state, each ended by CR LF.

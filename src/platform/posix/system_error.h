@@ -4,8 +4,9 @@
 
 namespace orvane::platform::posix {
 
-// A failure told in the system's own words for the error number (strerror), in the language of
-// the user's locale.
+// A failure for the error number: one of the program's own kinds for the common failures of a
+// removable medium (read-only, full, removed ...), otherwise the system's words (strerror) in the
+// language of the user's locale.
 FileError systemError(int error);
 
 }  // namespace orvane::platform::posix

@@ -5,6 +5,40 @@
 #include "platform/win32/wide_text.h"
 
 namespace orvane::platform::win32 {
+namespace {
+
+FileProblem problemOf(DWORD error) {
+    switch (error) {
+        case ERROR_WRITE_PROTECT:
+            return FileProblem::WriteProtected;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return FileProblem::MediumFull;
+        case ERROR_ACCESS_DENIED:
+            return FileProblem::NoPermission;
+        case ERROR_NOT_READY:
+        case ERROR_DEV_NOT_EXIST:
+        case ERROR_NO_MEDIA_IN_DRIVE:
+        case ERROR_MEDIA_CHANGED:
+        case ERROR_DEVICE_NOT_CONNECTED:
+        case ERROR_DEVICE_REMOVED:
+            return FileProblem::MediumGone;
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            return FileProblem::NameTaken;
+        case ERROR_CRC:
+        case ERROR_IO_DEVICE:
+        case ERROR_GEN_FAILURE:
+        case ERROR_READ_FAULT:
+        case ERROR_WRITE_FAULT:
+        case ERROR_SECTOR_NOT_FOUND:
+            return FileProblem::InputOutput;
+        default:
+            return FileProblem::Described;
+    }
+}
+
+}  // namespace
 
 std::u16string systemMessage(DWORD error) {
     wchar_t* buffer = nullptr;
@@ -24,6 +58,9 @@ std::u16string systemMessage(DWORD error) {
 }
 
 FileError systemError(DWORD error) {
+    if (const FileProblem problem = problemOf(error); problem != FileProblem::Described) {
+        return {problem, {}};
+    }
     return describedError(systemMessage(error));
 }
 

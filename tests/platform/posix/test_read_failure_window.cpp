@@ -4,7 +4,6 @@
 
 #include <QTest>
 #include <cerrno>
-#include <cstring>
 
 #include "injected_fault.h"
 #include "support/editor_fixture.h"
@@ -25,18 +24,24 @@ class ReadFailureWindowTest : public QObject {
 void ReadFailureWindowTest::start_readFailsMidFile_warnsInWindowLanguage_data() {
     QTest::addColumn<QByteArray>("languageLine");
     QTest::addColumn<QString>("sentence");
+    QTest::addColumn<QString>("reason");
 
-    QTest::newRow("French") << QByteArray("LANGUAGE=1\r\n")
-                            << QString::fromUtf16(
-                                   u"Les paramètres n'ont pas pu être lus entièrement.");
+    QTest::newRow("French")
+        << QByteArray("LANGUAGE=1\r\n")
+        << QString::fromUtf16(u"Les paramètres n'ont pas pu être lus entièrement.")
+        << QString::fromUtf16(u"Le support n'a pas pu être lu ou écrit (erreur d'entrée/sortie).");
     QTest::newRow("German") << QByteArray("LANGUAGE=2\r\n")
                             << QString::fromUtf16(
-                                   u"Die Einstellungen konnten nicht vollständig gelesen werden.");
+                                   u"Die Einstellungen konnten nicht vollständig gelesen werden.")
+                            << QString::fromUtf16(
+                                   u"Der Datenträger konnte nicht gelesen oder "
+                                   u"beschrieben werden (Ein-/Ausgabefehler).");
 }
 
 void ReadFailureWindowTest::start_readFailsMidFile_warnsInWindowLanguage() {
     QFETCH(QByteArray, languageLine);
     QFETCH(QString, sentence);
+    QFETCH(QString, reason);
 
     EditorFixture editor;
     // 12 bytes a read: the fourth read fails after 36 bytes, within "JOB=abcdefgh".
@@ -51,8 +56,7 @@ void ReadFailureWindowTest::start_readFailsMidFile_warnsInWindowLanguage() {
     QVERIFY(editor.window()->isVisible());
     QCOMPARE(editor.dialogs.warnings.size(), 1u);
     QCOMPARE(QString::fromStdU16String(editor.dialogs.warnings[0].text),
-             sentence + "\n\n" + editor.settingsPath() + "\n" +
-                 QString::fromLocal8Bit(std::strerror(EIO)));
+             sentence + "\n\n" + editor.settingsPath() + "\n" + reason);
     QCOMPARE(QString::fromStdU16String(editor.dialogs.warnings[0].title),
              editor.window()->windowTitle());
 }

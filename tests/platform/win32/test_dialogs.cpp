@@ -6,7 +6,6 @@
 #include "platform/win32/windows_api.h"
 
 #include "i18n/file_messages.h"
-#include "platform/win32/system_error.h"
 #include "platform/win32/win32_dialogs.h"
 #include "support/box_robot.h"
 #include "support/injected_fault.h"
@@ -105,8 +104,7 @@ TEST(PartialRead, aReadErrorPartWay_showsTheBoxInTheFilesLanguageOverTheShownWin
     EXPECT_EQ(robot.seen().title, u"Orvane™ PM");
     EXPECT_EQ(robot.seen().text,
               orvane::partialReadMessage(3, editor.settingsPath().u16string(),
-                                         orvane::platform::describedError(
-                                             orvane::platform::win32::systemMessage(ERROR_CRC))));
+                                         {orvane::platform::FileProblem::InputOutput, {}}));
     EXPECT_EQ(robot.seen().owner, editor.handle());
     EXPECT_TRUE(robot.seen().ownerVisible);
 }

@@ -1,6 +1,5 @@
 // Failures the system reports while SETTINGS.TXT is written, made to happen on purpose: each one
-// is a failed save in the system's words, with the old file left byte for byte and nothing beside
-// it.
+// is a failed save with its reason, with the old file left byte for byte and nothing beside it.
 
 #include <gtest/gtest.h>
 
@@ -19,8 +18,10 @@ using orvane::test::SystemCall;
 constexpr std::string_view kOldFile = "JOB=old\r\nHIGH ALARM=80\r\n";
 constexpr std::string_view kNewFile = "JOB=new\r\nHIGH ALARM=20\r\n";
 
+using orvane::platform::FileProblem;
+
 orvane::platform::FileError inTheSystemsWords(DWORD error) {
-    return orvane::platform::win32::systemError(error);
+    return orvane::platform::describedError(orvane::platform::win32::systemMessage(error));
 }
 
 class SaveFault : public testing::Test {
@@ -36,47 +37,66 @@ class SaveFault : public testing::Test {
 struct FailedCall {
     const char* name;
     Fault fault;
-    bool oldFile;    // a file to replace; otherwise the new one is moved into an empty place
-    DWORD reported;  // the error whose words the user is given
+    bool oldFile;  // a file to replace; otherwise the new one is moved into an empty place
+    orvane::platform::FileError reported;
+    std::string_view left = kOldFile;  // what SETTINGS.TXT holds afterwards; empty for no file
 };
 
 class FailedSave : public SaveFault, public testing::WithParamInterface<FailedCall> {};
 
-TEST_P(FailedSave, save_failsInTheSystemsWordsAndLeavesTheOldFileAlone) {
+TEST_P(FailedSave, save_failsWithTheReasonAndLeavesTheOldFileAlone) {
     if (GetParam().oldFile) {
         orvane::test::writeBytes(settings(), kOldFile);
     }
     const InjectedFaults faults{GetParam().fault};
-    EXPECT_EQ(save(), inTheSystemsWords(GetParam().reported));
-    if (GetParam().oldFile) {
-        EXPECT_EQ(orvane::test::readBytes(settings()), kOldFile);
-        EXPECT_EQ(folder.entries(), std::vector<std::string>{"SETTINGS.TXT"});
-    } else {
+    EXPECT_EQ(save(), GetParam().reported);
+    if (GetParam().left.empty()) {
         EXPECT_TRUE(folder.entries().empty());
+    } else {
+        EXPECT_EQ(orvane::test::readBytes(settings()), GetParam().left);
+        EXPECT_EQ(folder.entries(), std::vector<std::string>{"SETTINGS.TXT"});
     }
 }
 
-// ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 comes after the old file was moved to the backup name; once
-// it is back, the words are those of the old file keeping its name.
+// The common failures of a removable medium come in the program's own words.
+// After ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 the old file was moved to the backup name; once it is
+// back, the words are those of the old file keeping its name.
 INSTANTIATE_TEST_SUITE_P(
     Calls, FailedSave,
     testing::Values(
-        FailedCall{"write", {SystemCall::Write, ERROR_DISK_FULL}, true, ERROR_DISK_FULL},
-        FailedCall{"flush", {SystemCall::Flush, ERROR_NOT_READY}, true, ERROR_NOT_READY},
-        FailedCall{
-            "close", {SystemCall::Close, ERROR_NETNAME_DELETED}, true, ERROR_NETNAME_DELETED},
+        FailedCall{"write", {SystemCall::Write, ERROR_DISK_FULL}, true, {FileProblem::MediumFull}},
+        FailedCall{"write_handle_disk_full",
+                   {SystemCall::Write, ERROR_HANDLE_DISK_FULL},
+                   true,
+                   {FileProblem::MediumFull}},
+        FailedCall{"write_crc", {SystemCall::Write, ERROR_CRC}, true, {FileProblem::InputOutput}},
+        FailedCall{"flush", {SystemCall::Flush, ERROR_NOT_READY}, true, {FileProblem::MediumGone}},
+        FailedCall{"flush_device_gone",
+                   {SystemCall::Flush, ERROR_DEV_NOT_EXIST},
+                   true,
+                   {FileProblem::MediumGone}},
+        FailedCall{"close",
+                   {SystemCall::Close, ERROR_NETNAME_DELETED},
+                   true,
+                   inTheSystemsWords(ERROR_NETNAME_DELETED)},
         FailedCall{"replace",
                    {SystemCall::Replace, ERROR_UNABLE_TO_REMOVE_REPLACED},
                    true,
-                   ERROR_UNABLE_TO_REMOVE_REPLACED},
+                   inTheSystemsWords(ERROR_UNABLE_TO_REMOVE_REPLACED)},
         FailedCall{"replace_after_moving_the_old_file_aside",
                    {SystemCall::Replace, ERROR_UNABLE_TO_MOVE_REPLACEMENT_2},
                    true,
-                   ERROR_UNABLE_TO_MOVE_REPLACEMENT},
+                   inTheSystemsWords(ERROR_UNABLE_TO_MOVE_REPLACEMENT)},
         FailedCall{"move_into_an_empty_place",
                    {SystemCall::Move, ERROR_ACCESS_DENIED},
                    false,
-                   ERROR_ACCESS_DENIED}),
+                   {FileProblem::NoPermission},
+                   {}},
+        FailedCall{"move_name_taken",
+                   {SystemCall::Move, ERROR_ALREADY_EXISTS},
+                   false,
+                   {FileProblem::NameTaken},
+                   {}}),
     [](const testing::TestParamInfo<FailedCall>& row) { return std::string(row.param.name); });
 
 TEST_F(SaveFault, oldFileThatCannotBeMovedBack_staysUnderItsBackupNameWhichTheErrorNames) {
