@@ -28,13 +28,20 @@ inline FileError replaceRefusal(const ExistingEntry& entry) {
     return {entry.readOnly ? FileProblem::ReadOnly : FileProblem::None, {}};
 }
 
-// The end of a new file's name beside the file it is made for: "SETTINGS.TXT" + ".1234-0.tmp".
-// The process id and a number that counts up within the process keep two programs, and two files
-// of one program, apart; the file is still created only if no entry has the name (O_EXCL,
-// CREATE_NEW), and a name that is taken is passed over for the next one.
-inline std::string temporaryNameSuffix(std::uint64_t processId) {
-    static std::atomic<unsigned> made{0};
-    return "." + std::to_string(processId) + "-" + std::to_string(made++) + ".tmp";
+// The name of a new file beside the one it is made for, such as "PM04D2A7.TMP": a valid short (8.3)
+// name, so that a FAT volume that keeps only short names neither cuts it down to the name of the
+// file it replaces nor to that of another new file. Each call gives another name, led by the
+// process id so that two programs mostly start apart; the file is still created only if no entry
+// has the name (O_EXCL, CREATE_NEW), and a name that is taken is passed over for the next one.
+inline std::string temporaryName(std::uint64_t processId) {
+    static std::atomic<std::uint32_t> made{0};
+    constexpr std::uint32_t kSixHexDigits = 0xFFFFFF;
+    const auto number = static_cast<std::uint32_t>(processId * 4099 + made++) & kSixHexDigits;
+    std::string name = "PM000000.TMP";
+    for (std::size_t digit = 0; digit < 6; ++digit) {
+        name[7 - digit] = "0123456789ABCDEF"[(number >> (4 * digit)) & 0xF];
+    }
+    return name;
 }
 
 }  // namespace orvane::platform

@@ -56,11 +56,16 @@ TEST(ReplaceRefusal, replaceRefusal_refusesLinksOtherEntriesAndReadOnlyFiles) {
     }
 }
 
-TEST(TemporaryName, temporaryNameSuffix_namesTheProcessAndNeverRepeats) {
-    const std::string first = orvane::platform::temporaryNameSuffix(4321);
-    const std::string second = orvane::platform::temporaryNameSuffix(4321);
+// A FAT volume that keeps only short names cuts every other name to eight and three characters.
+TEST(TemporaryName, temporaryName_isAShortNameThatNeverRepeats) {
+    const std::string first = orvane::platform::temporaryName(4321);
+    const std::string second = orvane::platform::temporaryName(4321);
     EXPECT_NE(first, second);
-    EXPECT_TRUE(first.starts_with(".4321-") && first.ends_with(".tmp")) << first;
+    for (const std::string& name : {first, second}) {
+        EXPECT_EQ(name.size(), 12u) << name;
+        EXPECT_TRUE(name.ends_with(".TMP")) << name;
+        EXPECT_EQ(name.find_first_not_of("0123456789ABCDEFMP"), 8u) << name;
+    }
 }
 
 }  // namespace

@@ -38,14 +38,13 @@ class Replacement {
     Replacement(const Replacement&) = delete;
     Replacement& operator=(const Replacement&) = delete;
 
-    // Named after the file it will replace, with a suffix no other entry has. A new file gets
-    // 0666 less the umask, as any new file does; one that replaces another is the owner's alone
-    // until it gets the old file's mode.
-    int create(const std::string& target, bool replacing) {
+    // Under a name no other entry has. A new file gets 0666 less the umask, as any new file does;
+    // one that replaces another is the owner's alone until it gets the old file's mode.
+    int create(bool replacing) {
         constexpr unsigned kAttempts = 100;
         const mode_t mode = replacing ? 0600 : 0666;
         for (unsigned attempt = 0; attempt < kAttempts; ++attempt) {
-            std::string name = target + temporaryNameSuffix(static_cast<std::uint64_t>(getpid()));
+            std::string name = temporaryName(static_cast<std::uint64_t>(getpid()));
             FileDescriptor file(systemCalls().openat(
                 folder_, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
             if (file) {
@@ -137,7 +136,7 @@ int syncFolder(int folder) {
 FileError writeInPlace(int folder, const std::string& name, const std::optional<struct stat>& old,
                        std::string_view bytes) {
     Replacement file(folder);
-    int error = file.create(name, old.has_value());
+    int error = file.create(old.has_value());
     if (error == 0) {
         error = file.write(bytes);
     }

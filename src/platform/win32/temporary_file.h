@@ -13,9 +13,9 @@ struct CreatedFile {
     DWORD error = ERROR_SUCCESS;           // why no file was made
 };
 
-// A new, empty file in the same folder as `target`, named after it (replace_rules.h).
-// CREATE_NEW never opens an entry that exists, so nothing of another program's is ever taken
-// over. `target` is a full path, as longPath() makes it.
+// A new, empty file in the same folder as `target`, under a short name of its own
+// (replace_rules.h). CREATE_NEW never opens an entry that exists, so nothing of another program's
+// is ever taken over. `target` is a full path, as longPath() makes it.
 CreatedFile createFileBeside(const std::wstring& target);
 
 // A file the program made for itself, deleted when it goes out of scope unless it was kept.
