@@ -2,7 +2,11 @@
 // over the old one, so that the old file stays whole until the new one is complete.
 
 #include <fcntl.h>
+#include <linux/ioctl.h>  // for linux/msdos_fs.h, which uses it without including it
+#include <linux/magic.h>
+#include <linux/msdos_fs.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -74,6 +78,17 @@ class Replacement {
         return systemCalls().fchmod(file_.get(), old.st_mode & 07777) == 0 ? 0 : errno;
     }
 
+    // Adds FAT attributes (hidden, system) to those the new file has.
+    int addFatAttributes(std::uint32_t added) {
+        std::uint32_t attributes = 0;
+        if (systemCalls().ioctl(file_.get(), FAT_IOCTL_GET_ATTRIBUTES, &attributes) != 0) {
+            return errno;
+        }
+        attributes |= added;
+        return systemCalls().ioctl(file_.get(), FAT_IOCTL_SET_ATTRIBUTES, &attributes) == 0 ? 0
+                                                                                            : errno;
+    }
+
     // Whether the file now has the old file's owner, group and mode: the system drops without a
     // word a setgid bit of a group the user is not in. 0, or the error number of the look.
     int checkOwnerAndMode(const struct stat& old, bool& kept) const {
@@ -103,8 +118,10 @@ class Replacement {
         return 0;
     }
 
+    int sync() { return systemCalls().fsync(file_.get()) == 0 ? 0 : errno; }
+
     int syncAndClose() {
-        const int synced = systemCalls().fsync(file_.get()) == 0 ? 0 : errno;
+        const int synced = sync();
         const int closed = file_.close();
         return synced != 0 ? synced : closed;
     }
@@ -124,6 +141,53 @@ class Replacement {
     bool placed_ = false;
 };
 
+// The file a save replaces, held open until the new one is in its place for good. On FAT the rename
+// gives the new file the old one's directory entry, and that entry reaches the medium only with the
+// new file's own sync, while the old file's clusters are freed as soon as nothing holds the file:
+// without the hold, a power cut between the two would leave an entry pointing at free clusters.
+class HeldFile {
+  public:
+    // Opened for reading where it may be, to read its FAT attributes; otherwise only held.
+    // 0, or the error number of the call that failed.
+    int open(int folder, const std::string& name) {
+        constexpr int kFlags = O_NOFOLLOW | O_CLOEXEC;
+        file_ = FileDescriptor(systemCalls().openat(folder, name.c_str(),
+                                                    O_RDONLY | O_NONBLOCK | O_NOCTTY | kFlags, 0));
+        const bool readable = static_cast<bool>(file_);
+        if (!file_ && errno == EACCES) {
+            file_ = FileDescriptor(systemCalls().openat(folder, name.c_str(), O_PATH | kFlags, 0));
+        }
+        if (!file_) {
+            return errno;
+        }
+        struct statfs system {};
+        if (systemCalls().fstatfs(file_.get(), &system) != 0) {
+            return errno;
+        }
+        if (system.f_type != MSDOS_SUPER_MAGIC) {
+            return 0;  // only FAT has the attributes
+        }
+        if (!readable) {
+            return EACCES;
+        }
+        std::uint32_t attributes = 0;
+        if (systemCalls().ioctl(file_.get(), FAT_IOCTL_GET_ATTRIBUTES, &attributes) != 0) {
+            return errno;
+        }
+        fatAttributes_ = attributes & (ATTR_HIDDEN | ATTR_SYS);
+        return 0;
+    }
+
+    // The hidden and system attributes, which the new file must have too.
+    std::uint32_t fatAttributes() const { return fatAttributes_; }
+
+    void release() { file_.close(); }
+
+  private:
+    FileDescriptor file_;
+    std::uint32_t fatAttributes_ = 0;
+};
+
 // Makes the rename last. A file system that cannot sync a folder (EINVAL) has nothing more to
 // write for it, so that counts as done.
 int syncFolder(int folder) {
@@ -135,13 +199,20 @@ int syncFolder(int folder) {
 
 FileError writeInPlace(int folder, const std::string& name, const std::optional<struct stat>& old,
                        std::string_view bytes) {
+    HeldFile held;  // made first, so that it is let go of last
+    int error = old ? held.open(folder, name) : 0;
     Replacement file(folder);
-    int error = file.create(old.has_value());
+    if (error == 0) {
+        error = file.create(old.has_value());
+    }
     if (error == 0) {
         error = file.write(bytes);
     }
     if (error == 0 && old) {
         error = file.copyOwnerAndMode(*old);
+    }
+    if (error == 0 && held.fatAttributes() != 0) {
+        error = file.addFatAttributes(held.fatAttributes());
     }
     bool kept = true;
     if (error == 0 && old) {
@@ -152,15 +223,25 @@ FileError writeInPlace(int folder, const std::string& name, const std::optional<
     }
     // Syncs the mode with the bytes.
     if (error == 0) {
-        error = file.syncAndClose();
+        error = file.sync();
     }
     if (error == 0) {
         error = file.putInPlaceOf(name);
     }
-    // The new file is in place by now, but until the folder is synced a power cut may still undo
-    // the rename: a failure here is a failed save too.
+    // The new file is in place by now, but until it and the folder are synced a power cut may
+    // still undo the rename, or on FAT lose the file: a failure here is a failed save too.
+    if (error == 0) {
+        error = file.syncAndClose();
+    }
     if (error == 0) {
         error = syncFolder(folder);
+    }
+    // The save lasts by now. Let go of the old file, whose space FAT frees only then, and sync once
+    // more so that the freed space reaches the medium too; should that fail, the medium keeps
+    // that space in use until it is checked, and the settings are saved all the same.
+    if (error == 0) {
+        held.release();
+        syncFolder(folder);
     }
     return error == 0 ? FileError{} : systemError(error);
 }

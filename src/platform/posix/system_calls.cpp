@@ -1,6 +1,7 @@
 #include "platform/posix/system_calls.h"
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <cstdio>  // renameat
@@ -23,6 +24,11 @@ constexpr SystemCalls kRealCalls = {
     ::unlinkat,
     ::fchown,
     ::fchmod,
+    ::fstatfs,
+    // ioctl takes its argument as a variable argument too.
+    [](int file, unsigned long request, void* argument) {
+        return ::ioctl(file, request, argument);
+    },
     ::readlink,
 };
 

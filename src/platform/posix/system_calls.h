@@ -1,6 +1,7 @@
 #pragma once
 
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <sys/types.h>
 
 #include <cstddef>
@@ -22,6 +23,8 @@ struct SystemCalls {
     int (*unlinkat)(int folder, const char* path, int flags);
     int (*fchown)(int file, uid_t owner, gid_t group);
     int (*fchmod)(int file, mode_t mode);
+    int (*fstatfs)(int file, struct statfs* status);
+    int (*ioctl)(int file, unsigned long request, void* argument);
     ssize_t (*readlink)(const char* path, char* buffer, std::size_t size);
 };
 

@@ -81,6 +81,21 @@ FileError moveIntoPlace(const std::wstring& target, const std::wstring& replacem
     return {};
 }
 
+// Flushes the file now in place once more: neither ReplaceFileW nor MoveFileExW says that the
+// change of the file's entry has reached the medium, and a FAT medium pulled before it has may
+// lose the file.
+FileError flushInPlace(const std::wstring& target) {
+    const HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return win32::systemError(GetLastError());
+    }
+    const DWORD error = systemCalls().flushFileBuffers(file) ? ERROR_SUCCESS : GetLastError();
+    CloseHandle(file);
+    return error == ERROR_SUCCESS ? FileError{} : win32::systemError(error);
+}
+
 }  // namespace
 
 FileError replaceFile(std::u16string_view path, std::string_view bytes) {
@@ -112,10 +127,11 @@ FileError replaceFile(std::u16string_view path, std::string_view bytes) {
     }
     const FileError placed = exists ? replaceExisting(target, replacement.path())
                                     : moveIntoPlace(target, replacement.path());
-    if (!placed.failed()) {
-        replacement.keep();
+    if (placed.failed()) {
+        return placed;
     }
-    return placed;
+    replacement.keep();
+    return flushInPlace(target);
 }
 
 }  // namespace orvane::platform

@@ -147,12 +147,14 @@ void TestFileFaults::save_failsOnceInPlace_failsUnlessFoldersCannotBeSynced_data
     QTest::addColumn<int>("error");
     QTest::addColumn<bool>("saved");
 
-    QTest::newRow("sync of the folder") << SystemCall::Fsync << 2 << EIO << false;
-    QTest::newRow("file system without folder sync") << SystemCall::Fsync << 2 << EINVAL << true;
+    QTest::newRow("sync of the renamed file") << SystemCall::Fsync << 2 << EIO << false;
+    QTest::newRow("close of the renamed file") << SystemCall::Close << 1 << EIO << false;
+    QTest::newRow("sync of the folder") << SystemCall::Fsync << 3 << EIO << false;
+    QTest::newRow("file system without folder sync") << SystemCall::Fsync << 3 << EINVAL << true;
 }
 
-// The new file is already in place when the folder is synced; a failure then still says that the
-// save may not last.
+// The new file is already in place when it is synced again, closed and the folder synced; a
+// failure then still says that the save may not last.
 void TestFileFaults::save_failsOnceInPlace_failsUnlessFoldersCannotBeSynced() {
     QFETCH(SystemCall, call);
     QFETCH(int, nth);

@@ -58,8 +58,9 @@ TEST_P(FailedSave, save_failsWithTheReasonAndLeavesTheOldFileAlone) {
     }
 }
 
-// The common failures of a removable medium come in the program's own words.
-// After ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 the old file was moved to the backup name; once it is
+// The common failures of a removable medium come in the program's own words. The second flush is
+// that of the file in place: its failure says that the save may not last. After
+// ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 the old file was moved to the backup name; once it is
 // back, the words are those of the old file keeping its name.
 INSTANTIATE_TEST_SUITE_P(
     Calls, FailedSave,
@@ -75,6 +76,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {SystemCall::Flush, ERROR_DEV_NOT_EXIST},
                    true,
                    {FileProblem::MediumGone}},
+        FailedCall{"flush_in_place",
+                   {SystemCall::Flush, ERROR_WRITE_PROTECT, 2},
+                   true,
+                   {FileProblem::WriteProtected},
+                   kNewFile},
         FailedCall{"close",
                    {SystemCall::Close, ERROR_NETNAME_DELETED},
                    true,
