@@ -16,8 +16,9 @@
 
 namespace {
 
-// What the program at `path` prints, or nothing when it does not run or fails.
-std::optional<std::string> outputOf(const std::string& path) {
+// What the program at `path` prints, started through `loader` unless that is empty, or nothing when
+// it does not run or fails.
+std::optional<std::string> outputOf(const std::string& loader, const std::string& path) {
     std::array<int, 2> pipeEnds{};
     if (pipe(pipeEnds.data()) != 0) {
         return std::nullopt;
@@ -26,10 +27,13 @@ std::optional<std::string> outputOf(const std::string& path) {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    std::array<char*, 2> arguments = {const_cast<char*>(path.c_str()), nullptr};
+    std::array<char*, 3> arguments = {const_cast<char*>(path.c_str()), nullptr, nullptr};
+    if (!loader.empty()) {
+        arguments = {const_cast<char*>(loader.c_str()), const_cast<char*>(path.c_str()), nullptr};
+    }
     pid_t child = 0;
     const int spawned =
-        posix_spawn(&child, path.c_str(), &actions, nullptr, arguments.data(), environ);
+        posix_spawn(&child, arguments[0], &actions, nullptr, arguments.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
     std::string output;
@@ -60,15 +64,19 @@ class TestProgramFolder : public QObject {
 void TestProgramFolder::programFolder_folderOfAnyName_givesItsExactBytes_data() {
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<bool>("startedThroughLink");
+    QTest::addColumn<QString>("loader");  // where a medium lets no program run
 
-    QTest::newRow("UTF-8") << QByteArray("caf\xC3\xA9") << false;
-    QTest::newRow("not UTF-8") << QByteArray("caf\xE9") << false;
-    QTest::newRow("started through a link elsewhere") << QByteArray("caf\xE9") << true;
+    QTest::newRow("UTF-8") << QByteArray("caf\xC3\xA9") << false << QString();
+    QTest::newRow("not UTF-8") << QByteArray("caf\xE9") << false << QString();
+    QTest::newRow("started through a link elsewhere") << QByteArray("caf\xE9") << true << QString();
+    QTest::newRow("started by the program loader")
+        << QByteArray("caf\xE9") << false << QString(PROGRAM_LOADER);
 }
 
 void TestProgramFolder::programFolder_folderOfAnyName_givesItsExactBytes() {
     QFETCH(QByteArray, name);
     QFETCH(bool, startedThroughLink);
+    QFETCH(QString, loader);
 
     const orvane::testing::ByteNamedFolder folder(name.toStdString());
     const std::filesystem::path program = folder.path() / "print_program_folder";
@@ -79,7 +87,7 @@ void TestProgramFolder::programFolder_folderOfAnyName_givesItsExactBytes() {
         std::filesystem::create_symlink(program, started);
     }
 
-    const std::optional<std::string> output = outputOf(started.native());
+    const std::optional<std::string> output = outputOf(loader.toStdString(), started.native());
     QVERIFY(output);
     QCOMPARE(QByteArray::fromStdString(*output), QByteArray::fromStdString(folder.path().native()));
 }
