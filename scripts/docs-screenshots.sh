@@ -63,7 +63,7 @@ finish
 start 2
 run de_DE.UTF-8
 close_window
-shoot box-closing-question-german
+shoot box-german-question
 finish
 
 start 0
