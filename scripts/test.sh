@@ -3,7 +3,8 @@
 # the suite built with GCC; the editor built once more with CMake's default generator, as a plain
 # `cmake -S . -B ...` builds it; the suite under AddressSanitizer and UndefinedBehaviorSanitizer
 # with a short, bounded fuzzing run of the settings file reader; the formatting and clang-tidy
-# checks; and the Windows build with its tests under Wine. Every stage runs even when one before it
+# checks; the Windows build with its tests under Wine; and the file layer on the kernel's FAT
+# driver in user-mode Linux, after the GCC suite's build. Every stage runs even when one before it
 # failed; the output of each is also kept in build/test-logs. It ends with one line per stage and
 # then the tests and checks of all stages together, and fails when any stage failed.
 set -eu
@@ -34,6 +35,7 @@ stage generator default_generator
 stage sanitize scripts/sanitize.sh 20
 stage lint scripts/lint.sh
 stage windows scripts/test-windows.sh
+stage fat scripts/test-fat.sh
 
 passed=0
 failed=0
@@ -93,8 +95,12 @@ check "lint" "$([ "$(status lint)" -ne 0 ] || stage_line lint '^lint: ' '')"
 report "Windows tests (test cases)" "$(status windows)" $(stage_line windows \
     '^\([0-9]*\) passed, \([0-9]*\) failed, \([0-9]*\) skipped$' '\1 \2 \3')
 
+# shellcheck disable=SC2046
+report "FAT medium (checks)" "$(status fat)" $(stage_line fat \
+    '^FAT stage: \([0-9]*\) passed, \([0-9]*\) failed$' '\1 \2 0')
+
 # Any stage that failed fails the whole, also where its counts show no failure.
-for name in gcc generator sanitize lint windows; do
+for name in gcc generator sanitize lint windows fat; do
     [ "$(status "$name")" -eq 0 ] || [ "$failed" -gt 0 ] || failed=1
 done
 echo "$passed passed, $failed failed"
