@@ -80,7 +80,7 @@ check_linux() {
     monitor_folder "$root$folder"
     tar xzf "$archive" -C "$root$folder"
     chroot "$root" sh -c "ldd $folder/orvane-pm | grep 'not found'" && exit 1
-    in_x_session scripts/close-and-save.sh chroot "$root" sh -c "cd $folder && exec ./orvane-pm"
+    in_x_session scripts/close-and-save.sh chroot "$root" sh -c "cd $folder && exec sh orvane-pm.sh"
     expect_saved "$root$folder"
     umount "$root/proc"
     rm -rf --one-file-system "$root" "$root.display"
