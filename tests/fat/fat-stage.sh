@@ -178,14 +178,14 @@ cut_saves() {
 saves() {
     inside=0
     after=0
-    before=$failures
+    before=$passes
     cut=1
     while [ "$cut" -le "$cuts" ]; do
         cut_saves "$cut"
         cut=$((cut + 1))
     done
     echo "power cuts in a loop of saves: $cuts, $after after a reported save, $inside inside a" \
-        "save, $((failures - before)) with the file lost or damaged"
+        "save, $((cuts - (passes - before))) with the file lost or damaged"
 }
 
 read_only() {

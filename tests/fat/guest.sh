@@ -37,7 +37,7 @@ in_x_session() {
     export DISPLAY=:1
     as_technician openbox > /dev/null 2>&1 &
     while sleep 0.3; do xprop -root -f _ORVANE_WAKE 32c -set _ORVANE_WAKE 1; done &
-    sleep 1
+    until xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW; do sleep 0.2; done
     as_technician "$@"
 }
 
