@@ -1,82 +1,67 @@
-// Start-up from a SETTINGS.TXT beside the program: the loaded values go in as a user's edits
-// would, so the alarm coupling and the relabelling run while the file is read.
+// Start-up from a SETTINGS.TXT beside the program, on a window without a toolkit, in both builds:
+// the loaded values go in as a user's edits would, so the alarm coupling and the relabelling run
+// while the file is read.
 
-#include <QTest>
+#include <gtest/gtest.h>
 
 #include "i18n/caption_table.h"
-#include "support/editor_fixture.h"
+#include "support/fake_window.h"
+#include "ui/form1_design.h"
 
-using orvane::test::EditorFixture;
+namespace {
 
-class StartFromFileTest : public QObject {
-    Q_OBJECT
+using namespace orvane::form1;
+using orvane::CaptionTable;
+using orvane::test::FakeEditor;
 
-  private slots:
-    void startFromFile_setsTheValuesThroughTheAlarmAndLanguageRules_data();
-    void startFromFile_setsTheValuesThroughTheAlarmAndLanguageRules();
-    void startWithLanguageMinusOne_opensInEnglishWithNothingSelected();
-    void startWithCodePageTexts_showsThemDecodedInTheirFields();
+struct Started {
+    const char* file;
+    int high;
+    int low;
+    int language;
 };
 
-void StartFromFileTest::startFromFile_setsTheValuesThroughTheAlarmAndLanguageRules_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<int>("high");
-    QTest::addColumn<int>("low");
-    QTest::addColumn<int>("language");
-    QTest::newRow("typical, French")
-        << QByteArray("HIGH ALARM=80\r\nLOW ALARM=20\r\nLANGUAGE=1\r\n") << 80 << 20 << 1;
-    QTest::newRow("low above high drags high up")
-        << QByteArray("HIGH ALARM=30\r\nLOW ALARM=50\r\n") << 50 << 50 << 0;
-    QTest::newRow("high below low pulls low down")
-        << QByteArray("LOW ALARM=60\r\nHIGH ALARM=40\r\n") << 40 << 40 << 0;
-    QTest::newRow("German") << QByteArray("LANGUAGE=2\r\n") << 0 << 0 << 2;
-    QTest::newRow("values out of range are skipped")
-        << QByteArray("HIGH ALARM=70\nHIGH ALARM=101\nLANGUAGE=9\nLOW ALARM=abc\nLANGUAGE=3\n")
-        << 70 << 0 << 3;
-}
+class StartFromFile : public testing::TestWithParam<Started> {};
 
-void StartFromFileTest::startFromFile_setsTheValuesThroughTheAlarmAndLanguageRules() {
-    QFETCH(QByteArray, file);
-    QFETCH(int, high);
-    QFETCH(int, low);
-    QFETCH(int, language);
-    EditorFixture editor;
-    editor.writeSettings(file);
-    editor.start();
-    QCOMPARE(editor.highBar()->value(), high);
-    QCOMPARE(editor.lowBar()->value(), low);
-    QCOMPARE(editor.combo()->currentIndex(), language);
-    QCOMPARE(editor.frame(0)->title(),
-             QString::fromStdU16String(orvane::CaptionTable().entry(language, 0)));
-    QVERIFY(editor.frame(1)->title().endsWith(QStringLiteral(" (%1Pa)").arg(high)));
-    QVERIFY(editor.frame(2)->title().endsWith(QStringLiteral(" (%1Pa)").arg(low)));
-    if (language == 2) {
-        QCOMPARE(editor.combo()->currentText(), QStringLiteral("Deutsch"));
+TEST_P(StartFromFile, startFromFile_setsTheValuesThroughTheAlarmAndLanguageRules) {
+    FakeEditor editor;
+    editor.writeSettings(GetParam().file);
+    const orvane::Form1& form = editor.start();
+    EXPECT_EQ(form.highAlarm(), GetParam().high);
+    EXPECT_EQ(form.lowAlarm(), GetParam().low);
+    EXPECT_EQ(form.languageIndex(), GetParam().language);
+    CaptionTable table;
+    table.rebuild(static_cast<std::int16_t>(GetParam().high),
+                  static_cast<std::int16_t>(GetParam().low));
+    std::vector<std::u16string> captions;
+    for (int frame = 0; frame < kFrameCount; ++frame) {
+        captions.push_back(table.entry(CaptionTable::columnFor(GetParam().language), frame));
     }
+    EXPECT_EQ(editor.frameCaptions(), captions);
 }
 
-void StartFromFileTest::startWithLanguageMinusOne_opensInEnglishWithNothingSelected() {
-    EditorFixture editor;
-    editor.writeSettings("LANGUAGE=2\r\nLANGUAGE=-1\r\nHIGH ALARM=12\r\n");
-    orvane::Form1& form = editor.start();
-    QCOMPARE(form.languageIndex(), -1);
-    QVERIFY(editor.combo()->currentText().isEmpty());
-    QCOMPARE(editor.frameCaptions(),
-             QStringList({"Language", "High pressure alarm (12Pa)", "Low pressure alarm (0Pa)",
-                          "Job description", "SMS Number 1", "SMS Number 2", "SMS Number 3"}));
-}
+// Language -1 selects nothing, and the window is in English.
+INSTANTIATE_TEST_SUITE_P(
+    Files, StartFromFile,
+    testing::Values(Started{"HIGH ALARM=80\r\nLOW ALARM=20\r\nLANGUAGE=1\r\n", 80, 20, 1},
+                    Started{"HIGH ALARM=30\r\nLOW ALARM=50\r\n", 50, 50, 0},  // drags high up
+                    Started{"LOW ALARM=60\r\nHIGH ALARM=40\r\n", 40, 40, 0},  // pulls low down
+                    Started{"LANGUAGE=2\r\n", 0, 0, 2},
+                    Started{"HIGH ALARM=70\nHIGH ALARM=101\nLANGUAGE=9\nLOW ALARM=abc\n"
+                            "LANGUAGE=3\n",
+                            70, 0, 3},
+                    Started{"LANGUAGE=2\r\nLANGUAGE=-1\r\nHIGH ALARM=12\r\n", 12, 0, -1}));
 
-void StartFromFileTest::startWithCodePageTexts_showsThemDecodedInTheirFields() {
-    EditorFixture editor;
+TEST(StartFromFile, startWithCodePageTexts_showsThemDecodedInTheirFields) {
+    FakeEditor editor;
     // Windows-1252: é is 233, € is 128, ™ is 153.
     editor.writeSettings("job=Caf\xe9 \x80 5\x99\r\nGSM1=+31612345678\r\nGSM3=abc def\r\n");
     editor.start();
-    QCOMPARE(editor.job()->text(), QString::fromUtf16(u"Café € 5™"));
-    QCOMPARE(editor.sms(1)->text(), QStringLiteral("+31612345678"));
-    QCOMPARE(editor.sms(3)->text(), QStringLiteral("abc def"));  // as the file has it
-    QVERIFY(editor.sms(2)->text().isEmpty());
-    QCOMPARE(editor.shell.beeps, 0);
+    EXPECT_EQ(editor.window().text(kText5), u"Café € 5™");
+    EXPECT_EQ(editor.window().text(kText1_1), u"+31612345678");
+    EXPECT_EQ(editor.window().text(kText1_3), u"abc def");  // as the file has it
+    EXPECT_EQ(editor.window().text(kText1_2), u"");
+    EXPECT_EQ(editor.shell.beeps, 0);
 }
 
-QTEST_MAIN(StartFromFileTest)
-#include "test_start_from_file.moc"
+}  // namespace

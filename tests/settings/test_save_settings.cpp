@@ -25,6 +25,7 @@ namespace {
 using orvane::SaveSettings;
 using orvane::platform::FileError;
 using orvane::platform::FileProblem;
+using orvane::test::entriesOf;
 using orvane::test::readFile;
 using orvane::test::ScratchFolder;
 using orvane::test::writeFile;
@@ -40,16 +41,6 @@ const std::string kOldBytes =
     "JOB=old\r\nHIGH ALARM=90\r\nLOW ALARM=5\r\nGSM1=999\r\nGSM2=\r\n"
     "GSM3=\r\nLANGUAGE=1\r\n" +
     std::string(4000, ' ');
-
-std::vector<std::string> entriesOf(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 struct Saved {
     const char* name;

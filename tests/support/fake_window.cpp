@@ -1,10 +1,6 @@
 #include "support/fake_window.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
-#include <random>
-#include <stdexcept>
 
 #include "app/start_up.h"
 #include "ui/form1_design.h"
@@ -159,42 +155,6 @@ bool FakeWindow::close() {
     }
     visible_ = false;
     return true;
-}
-
-ScratchFolder::ScratchFolder() {
-    std::random_device random;
-    const std::filesystem::path base = std::filesystem::temp_directory_path();
-    do {
-        path_ = base / ("orvane-test-" + std::to_string(random()));
-    } while (!std::filesystem::create_directory(path_));
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::vector<std::string> ScratchFolder::entries() const {
-    std::vector<std::string> names;
-    for (const std::filesystem::directory_entry& entry :
-         std::filesystem::directory_iterator(path_)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-void writeFile(const std::filesystem::path& path, std::string_view bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file.flush()) {
-        throw std::runtime_error("cannot write " + path.string());
-    }
-}
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 Form1& FakeEditor::start() {

@@ -9,6 +9,7 @@
 #include "platform/event_gate.h"
 #include "platform/toolkit.h"
 #include "support/fake_desktop.h"
+#include "support/scratch_folder.h"
 #include "ui/form1.h"
 
 namespace orvane::test {
@@ -88,24 +89,6 @@ class FakeToolkit final : public platform::Toolkit {
     }
     int run() override { return 0; }
 };
-
-// A new, empty folder in the system's temporary folder, removed with what it holds at the end.
-class ScratchFolder {
-  public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::vector<std::string> entries() const;  // sorted
-
-  private:
-    std::filesystem::path path_;
-};
-
-void writeFile(const std::filesystem::path& path, std::string_view bytes);
-std::string readFile(const std::filesystem::path& path);  // empty when there is none
 
 // The editor started by Main on a fake window against a temporary program folder, with scripted
 // dialogs and a recording shell.

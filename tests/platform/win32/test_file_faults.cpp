@@ -7,7 +7,7 @@
 #include "platform/win32/system_error.h"
 #include "platform/win32/windows_api.h"
 #include "support/injected_fault.h"
-#include "support/temporary_folder.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ class SaveFault : public testing::Test {
         return orvane::platform::replaceFile(settings().u16string(), kNewFile);
     }
 
-    orvane::test::TemporaryFolder folder;
+    orvane::test::ScratchFolder folder;
 };
 
 struct FailedCall {
@@ -46,14 +46,14 @@ class FailedSave : public SaveFault, public testing::WithParamInterface<FailedCa
 
 TEST_P(FailedSave, save_failsWithTheReasonAndLeavesTheOldFileAlone) {
     if (GetParam().oldFile) {
-        orvane::test::writeBytes(settings(), kOldFile);
+        orvane::test::writeFile(settings(), kOldFile);
     }
     const InjectedFaults faults{GetParam().fault};
     EXPECT_EQ(save(), GetParam().reported);
     if (GetParam().left.empty()) {
         EXPECT_TRUE(folder.entries().empty());
     } else {
-        EXPECT_EQ(orvane::test::readBytes(settings()), GetParam().left);
+        EXPECT_EQ(orvane::test::readFile(settings()), GetParam().left);
         EXPECT_EQ(folder.entries(), std::vector<std::string>{"SETTINGS.TXT"});
     }
 }
@@ -106,13 +106,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<FailedCall>& row) { return std::string(row.param.name); });
 
 TEST_F(SaveFault, oldFileThatCannotBeMovedBack_staysUnderItsBackupNameWhichTheErrorNames) {
-    orvane::test::writeBytes(settings(), kOldFile);
+    orvane::test::writeFile(settings(), kOldFile);
     const InjectedFaults faults{{SystemCall::Replace, ERROR_UNABLE_TO_MOVE_REPLACEMENT_2},
                                 {SystemCall::Move, ERROR_ACCESS_DENIED}};
     const orvane::platform::FileError result = save();
     const std::vector<std::string> entries = folder.entries();
     ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(orvane::test::readBytes(folder.path() / entries[0]), kOldFile);
+    EXPECT_EQ(orvane::test::readFile(folder.path() / entries[0]), kOldFile);
     EXPECT_EQ(result,
               orvane::platform::describedError(
                   orvane::platform::win32::systemMessage(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) +

@@ -32,13 +32,13 @@ TEST_P(DataFolderButton, click_opensTheDataFolderOnlyWhereItIsAFolder) {
     if (GetParam().data == DataEntry::Folder) {
         std::filesystem::create_directory(data);
     } else if (GetParam().data == DataEntry::File) {
-        orvane::test::writeBytes(data, "not a folder");
+        orvane::test::writeFile(data, "not a folder");
     }
     editor.start();
     SendMessageW(editor.control(kCommand1), BM_CLICK, 0, 0);
     ASSERT_EQ(editor.shell.openedFolders.size(), 1u);
     EXPECT_EQ(editor.shell.openedFolders[0],
-              GetParam().opensData ? data.u16string() : editor.folder().u16path());
+              GetParam().opensData ? data.u16string() : editor.folder().path().u16string());
     EXPECT_EQ(editor.shell.beeps, 0);
 }
 
@@ -70,12 +70,12 @@ class Win32ShellFolder : public testing::TestWithParam<ShellEntry> {};
 TEST_P(Win32ShellFolder, isDirectory_countsOnlyAFolderTheUserCanSee) {
     orvane::platform::win32::Win32Toolkit toolkit;
     orvane::platform::win32::Win32Shell shell(toolkit);
-    orvane::test::TemporaryFolder folder;
+    orvane::test::ScratchFolder folder;
     const auto data = folder.path() / "DATA";
     if (GetParam().data == DataEntry::Folder) {
         ASSERT_TRUE(std::filesystem::create_directory(data));
     } else if (GetParam().data == DataEntry::File) {
-        orvane::test::writeBytes(data, "not a folder");
+        orvane::test::writeFile(data, "not a folder");
     }
     if (GetParam().attributes != 0) {
         ASSERT_TRUE(SetFileAttributesW(data.c_str(), GetParam().attributes));
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Win32Shell, openAMissingFolder_reportsThatNothingOpened) {
     orvane::platform::win32::Win32Toolkit toolkit;
     orvane::platform::win32::Win32Shell shell(toolkit);
-    orvane::test::TemporaryFolder folder;
+    orvane::test::ScratchFolder folder;
     EXPECT_FALSE(shell.openFolder((folder.path() / "no such folder").u16string()));
 }
 

@@ -9,7 +9,7 @@
 #include "platform/win32/win32_window.h"
 #include "support/fake_desktop.h"
 #include "support/keyboard.h"
-#include "support/temporary_folder.h"
+#include "support/scratch_folder.h"
 
 namespace orvane::test {
 
@@ -20,15 +20,15 @@ class Win32Editor {
     Win32Editor() = default;
     ~Win32Editor();
 
-    const TemporaryFolder& folder() const { return folder_; }
+    const ScratchFolder& folder() const { return folder_; }
     // The program's folder: the temporary folder, unless another was made in it.
     const std::filesystem::path& programFolder() const { return programFolder_; }
     // Makes the folder `inside` (its path may be longer than MAX_PATH) in the temporary folder,
     // for the program's folder.
     void makeProgramFolder(const std::filesystem::path& inside);
     std::filesystem::path settingsPath() const { return programFolder_ / "SETTINGS.TXT"; }
-    void writeSettings(std::string_view bytes) const { writeBytes(settingsPath(), bytes); }
-    std::string readSettings() const { return readBytes(settingsPath()); }
+    void writeSettings(std::string_view bytes) const { writeFile(settingsPath(), bytes); }
+    std::string readSettings() const { return readFile(settingsPath()); }
 
     // Runs the start-up sequence and handles what it left waiting.
     Form1& start();
@@ -53,7 +53,7 @@ class Win32Editor {
     RecordingShell shell;
 
   private:
-    TemporaryFolder folder_;
+    ScratchFolder folder_;
     std::filesystem::path programFolder_ = folder_.path();
     platform::win32::Win32Toolkit toolkit_;
     std::unique_ptr<Form1> form_;
