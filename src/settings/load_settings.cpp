@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <optional>
+#include <span>
 
-#include "settings/bounded_reader.h"
 #include "settings/line_reader.h"
 #include "settings/setting_line.h"
 #include "settings/settings_file.h"
@@ -9,6 +11,41 @@
 
 namespace orvane {
 namespace {
+
+// Reads at most `limit` bytes of a file and keeps a digest of what it read. A file with more than
+// that ends in a FileProblem::TooLarge error, so that neither a huge nor an endless file can hold
+// up the editor, and the reader is told that it did not get the whole file.
+class BoundedReader final : public platform::ByteReader {
+  public:
+    BoundedReader(platform::ByteReader& source, std::size_t limit)
+        : source_(source), left_(limit) {}
+
+    platform::ReadResult read(std::span<char> buffer) override {
+        if (left_ == 0) {
+            // At the limit: one more byte tells a file that ends here from one that goes on.
+            std::array<char, 1> probe{};
+            platform::ReadResult more = source_.read(probe);
+            if (!more.error.failed() && more.size > 0) {
+                more = {0, {platform::FileProblem::TooLarge, {}}};
+            }
+            return more;
+        }
+        platform::ReadResult result = source_.read(buffer.first(std::min(buffer.size(), left_)));
+        for (const char byte : buffer.first(result.size)) {
+            digest_ = (digest_ ^ static_cast<unsigned char>(byte)) * 1099511628211ULL;
+        }
+        left_ -= result.size;
+        return result;
+    }
+
+    // FNV-1a of the bytes read so far: enough to notice that a file has changed.
+    std::uint64_t digest() const { return digest_; }
+
+  private:
+    platform::ByteReader& source_;
+    std::size_t left_;
+    std::uint64_t digest_ = 14695981039346656037ULL;
+};
 
 // Opens the file and hands it to `read` through a BoundedReader; what was found there. `error`
 // says why the file was not read whole.

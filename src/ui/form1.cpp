@@ -1,11 +1,22 @@
 #include "ui/form1.h"
 
-#include "ui/center_form.h"
 #include "ui/form1_design.h"
 
 namespace orvane {
 
 using platform::ControlId;
+
+namespace {
+
+// Places the window in the middle of its screen.
+void CenterForm(platform::Window& window) {
+    const platform::TwipSize outer = window.outerSize();
+    const platform::TwipSize screen = window.screenSize();
+    window.setLeft(screen.width / 2 - outer.width / 2);
+    window.setTop(screen.height / 2 - outer.height / 2);
+}
+
+}  // namespace
 
 // The window reports to this object from the moment it exists, so it is made last.
 Form1::Form1(const platform::Services& services) : services_(services) {

@@ -1,17 +1,74 @@
+// Saving SETTINGS.TXT on Windows: a new file beside the old one, flushed to the disk, then put in
+// the old one's place with ReplaceFileW (or moved into an empty place), and flushed there again.
+
 #include <algorithm>
+#include <string>
 
 #include "platform/file_access.h"
 #include "platform/replace_rules.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/system_calls.h"
 #include "platform/win32/system_error.h"
-#include "platform/win32/temporary_file.h"
 #include "platform/win32/windows_api.h"
 
 namespace orvane::platform {
 namespace {
 
 using win32::systemCalls;
+
+// A file just made, or why it could not be.
+struct CreatedFile {
+    std::wstring path;
+    HANDLE handle = INVALID_HANDLE_VALUE;  // open for writing, shared with no one
+    DWORD error = ERROR_SUCCESS;           // why no file was made
+};
+
+// A new, empty file in the same folder as `target`, under a short name of its own
+// (replace_rules.h). CREATE_NEW never opens an entry that exists, so nothing of another program's
+// is ever taken over. `target` is a full path, as longPath() makes it.
+CreatedFile createFileBeside(const std::wstring& target) {
+    // Enough tries to get past the leftovers of earlier runs, few enough to end soon when the
+    // folder refuses every name for another reason.
+    constexpr int kTries = 100;
+    const std::wstring folder = target.substr(0, target.find_last_of(L'\\') + 1);
+    CreatedFile file;
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        const std::string name = temporaryName(GetCurrentProcessId());
+        file.path = folder + std::wstring(name.begin(), name.end());
+        file.handle = CreateFileW(file.path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file.handle != INVALID_HANDLE_VALUE) {
+            file.error = ERROR_SUCCESS;
+            return file;
+        }
+        file.error = GetLastError();
+        if (file.error != ERROR_FILE_EXISTS && file.error != ERROR_ALREADY_EXISTS) {
+            break;
+        }
+    }
+    file.path.clear();
+    return file;
+}
+
+// A file the program made for itself, deleted when it goes out of scope unless it was kept.
+class OwnFile {
+  public:
+    explicit OwnFile(std::wstring path) : path_(std::move(path)) {}
+    ~OwnFile() {
+        if (!kept_ && !path_.empty()) {
+            DeleteFileW(path_.c_str());
+        }
+    }
+    OwnFile(const OwnFile&) = delete;
+    OwnFile& operator=(const OwnFile&) = delete;
+
+    const std::wstring& path() const { return path_; }
+    void keep() { kept_ = true; }
+
+  private:
+    std::wstring path_;
+    bool kept_ = false;
+};
 
 // Writes all of `bytes`, syncs them to the disk and closes the file: the first failure of any step.
 DWORD writeAndClose(HANDLE file, std::string_view bytes) {
@@ -38,7 +95,7 @@ DWORD writeAndClose(HANDLE file, std::string_view bytes) {
 
 // A name beside `target` that no entry has, for ReplaceFileW to move the old file to.
 DWORD reserveName(const std::wstring& target, std::wstring& name) {
-    const win32::CreatedFile reserved = win32::createFileBeside(target);
+    const CreatedFile reserved = createFileBeside(target);
     if (reserved.handle == INVALID_HANDLE_VALUE) {
         return reserved.error;
     }
@@ -57,7 +114,7 @@ FileError replaceExisting(const std::wstring& target, const std::wstring& replac
     if (const DWORD error = reserveName(target, backupName); error != ERROR_SUCCESS) {
         return win32::systemError(error);
     }
-    win32::OwnFile backup(backupName);
+    OwnFile backup(backupName);
     if (systemCalls().replaceFile(target.c_str(), replacement.c_str(), backup.path().c_str(), 0,
                                   nullptr, nullptr)) {
         return {};
@@ -117,11 +174,11 @@ FileError replaceFile(std::u16string_view path, std::string_view bytes) {
         }
     }
 
-    const win32::CreatedFile created = win32::createFileBeside(target);
+    const CreatedFile created = createFileBeside(target);
     if (created.handle == INVALID_HANDLE_VALUE) {
         return win32::systemError(created.error);
     }
-    win32::OwnFile replacement(created.path);
+    OwnFile replacement(created.path);
     if (const DWORD error = writeAndClose(created.handle, bytes); error != ERROR_SUCCESS) {
         return win32::systemError(error);
     }

@@ -5,11 +5,42 @@
 #include <commctrl.h>
 #include <imm.h>
 
-#include "platform/win32/clipboard_text.h"
+#include <optional>
+
 #include "platform/win32/wide_text.h"
 
 namespace orvane::platform::win32 {
 namespace {
+
+std::optional<std::u16string> textOfOpenClipboard() {
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT)) {
+        return std::u16string();
+    }
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (data == nullptr) {
+        return std::nullopt;
+    }
+    const auto* characters = static_cast<const char16_t*>(GlobalLock(data));
+    if (characters == nullptr) {
+        return std::nullopt;
+    }
+    // Another program's text need not end in a null character: no more than the block is read.
+    const std::u16string_view block(characters, GlobalSize(data) / sizeof(char16_t));
+    std::u16string text(block.substr(0, block.find(u'\0')));
+    GlobalUnlock(data);
+    return text;
+}
+
+// The text on the clipboard: empty when it holds none, nothing when the clipboard cannot be opened
+// (another program has it open) or its text cannot be read.
+std::optional<std::u16string> clipboardText(HWND owner) {
+    if (!OpenClipboard(owner)) {
+        return std::nullopt;
+    }
+    std::optional<std::u16string> text = textOfOpenClipboard();
+    CloseClipboard();
+    return text;
+}
 
 constexpr char16_t kFirstPrintable = 0x20;
 constexpr char16_t kDelete = 0x7F;

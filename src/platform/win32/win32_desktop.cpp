@@ -1,11 +1,26 @@
 #include "platform/paths.h"
-#include "platform/win32/dll_search.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_toolkit.h"
+#include "platform/win32/windows_api.h"
 
 namespace orvane::platform {
 namespace {
+
+// From here on Windows looks for the DLLs loaded at run time (by the program, the shell, COM and
+// the common controls) only in the system folder, never in the program's folder, which whoever
+// writes the settings file can fill. Called before anything can load a DLL.
+void loadDllsOnlyFromSystem() {
+    // Looked up, not imported: Windows 7 has it only with update KB2533623, and without it the
+    // program would not start at all.
+    using SetDefaultDllDirectoriesCall = BOOL(WINAPI*)(DWORD);
+    const auto setDefaultDllDirectories =
+        reinterpret_cast<SetDefaultDllDirectoriesCall>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    if (setDefaultDllDirectories != nullptr) {
+        setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    }
+}
 
 class Win32Desktop final : public Desktop {
   public:
@@ -20,7 +35,7 @@ class Win32Desktop final : public Desktop {
 }  // namespace
 
 std::unique_ptr<Desktop> startDesktop(int& /*argc*/, char** /*argv*/) {
-    win32::loadDllsOnlyFromSystem();
+    loadDllsOnlyFromSystem();
     return std::make_unique<Win32Desktop>();
 }
 

@@ -9,8 +9,7 @@
 #include "platform/form_layout.h"
 #include "platform/picture_rendering.h"
 #include "platform/win32/combo_box.h"
-#include "platform/win32/pictures.h"
-#include "platform/win32/tool_tip.h"
+#include "platform/win32/resource_ids.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_toolkit.h"
 
@@ -41,6 +40,27 @@ HFONT createDesignFont(const FontDesign& font, int dpiY) {
                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, family.c_str());
 }
 
+// The picture's icon from the program's resources at `size` x `size` pixels, or nothing for
+// Picture::None. The caller destroys it (DestroyIcon).
+HICON loadPicture(Picture picture, int size) {
+    int resource = 0;
+    switch (picture) {
+        case Picture::MonitorHousing:
+            resource = ORVANE_ICON_MONITOR;
+            break;
+        case Picture::FolderWithMagnifier:
+            resource = ORVANE_ICON_DATA_FOLDER;
+            break;
+        case Picture::DeskGlobe:
+            resource = ORVANE_ICON_PRODUCT_PAGE;
+            break;
+        case Picture::None:
+            return nullptr;
+    }
+    return static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(resource), IMAGE_ICON, size,
+                                         size, LR_DEFAULTCOLOR));
+}
+
 // At the screen's scale, drawn from the rendering the Qt build draws at the same size.
 HICON loadButtonPicture(Picture picture, int dpi) {
     const int size = MulDiv(kButtonPictureSize, dpi, USER_DEFAULT_SCREEN_DPI);
@@ -50,6 +70,28 @@ HICON loadButtonPicture(Picture picture, int dpi) {
         return icon;
     }
     return static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, LR_COPYDELETEORG));
+}
+
+// A tooltip window owned by `owner` that shows `text` over the control `tool`; it follows the
+// mouse by itself and goes with its owner.
+HWND createToolTip(HWND owner, HWND tool, std::u16string_view text) {
+    const HWND tip =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance(), nullptr);
+    if (tip == nullptr) {
+        return nullptr;
+    }
+    std::wstring copy = toWide(text);  // the tooltip keeps its own copy
+    TTTOOLINFOW info{};
+    // The size every version of the common controls knows, with or without visual styles.
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = owner;
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = copy.data();
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    return tip;
 }
 
 std::wstring windowText(HWND hwnd) {
