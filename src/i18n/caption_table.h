@@ -7,7 +7,7 @@
 
 namespace orvane {
 
-// The window's frames, titled from the caption table.
+// The window's frames, titled from the caption table: Frame(0) to Frame(6) of its layout.
 class FrameCaptions {
   public:
     static constexpr int kFrameCount = 7;
