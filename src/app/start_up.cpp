@@ -1,17 +1,12 @@
 #include "app/start_up.h"
 
-#include <array>
-#include <string_view>
-
+#include "i18n/languages.h"
 #include "platform/code_page.h"
 #include "settings/settings_file.h"
 #include "ui/form1_design.h"
 
 namespace orvane {
 namespace {
-
-constexpr std::array<std::u16string_view, 4> kLanguages = {u"English", u"Français", u"Deutsch",
-                                                           u"Nederlands"};
 
 // "Orvane", the trade mark sign (code 153 of the 8-bit code page) and " PM".
 std::u16string windowCaption() {
@@ -24,8 +19,9 @@ std::unique_ptr<Form1> Main(const platform::Services& services) {
     auto form = std::make_unique<Form1>(services);
     platform::Window& window = form->window();
     form->setCaption(windowCaption());
-    for (int position = 0; position < static_cast<int>(kLanguages.size()); ++position) {
-        window.addItem(form1::kCombo1, position, kLanguages[static_cast<std::size_t>(position)]);
+    for (int position = 0; position < kLanguageCount; ++position) {
+        window.addItem(form1::kCombo1, position,
+                       kLanguageNames[static_cast<std::size_t>(position)]);
     }
     form->setLanguageIndex(0);
     const LoadReport loaded = LoadSettings(*form, services.programFolder);

@@ -2,10 +2,10 @@
 
 #include <array>
 
+#include "i18n/languages.h"
+
 namespace orvane {
 namespace {
-
-using Texts = std::array<std::u16string_view, 4>;  // English, French, German, Dutch
 
 constexpr Texts kDataFolderName = {u"DATA folder", u"Dossier DATA", u"DATA-Ordner", u"DATA-map"};
 constexpr Texts kProductPageName = {u"Product web page", u"Page web du produit", u"Produktwebseite",
@@ -40,25 +40,21 @@ constexpr std::array<Texts, 7> kDescriptions = {{
      u"Opent de webpagina van het product in de browser"},
 }};
 
-std::size_t languageOf(int column) {
-    return column >= 0 && column < 4 ? static_cast<std::size_t>(column) : 0;
-}
-
 }  // namespace
 
 std::u16string_view accessibleName(AccessibleControl control, int column) {
     switch (control) {
         case AccessibleControl::DataFolderButton:
-            return kDataFolderName[languageOf(column)];
+            return textIn(kDataFolderName, column);
         case AccessibleControl::ProductPageButton:
-            return kProductPageName[languageOf(column)];
+            return textIn(kProductPageName, column);
         default:
             return {};
     }
 }
 
 std::u16string_view accessibleDescription(AccessibleControl control, int column) {
-    return kDescriptions[static_cast<std::size_t>(control)][languageOf(column)];
+    return textIn(kDescriptions[static_cast<std::size_t>(control)], column);
 }
 
 }  // namespace orvane

@@ -4,14 +4,15 @@
 #include <string_view>
 #include <utility>
 
+#include "i18n/languages.h"
+
 namespace orvane {
 namespace {
 
-constexpr int kTexts = 4;  // languages with texts; column 4 stays empty
-using Row = std::array<std::u16string_view, kTexts>;
+static_assert(kLanguageCount <= CaptionTable::kLanguages, "every language has its column");
 
-// Slot by slot, English, French, German, Dutch.
-constexpr std::array<Row, 9> kCaptionTexts = {{
+// Slot by slot, in each language; the columns after the last language stay empty.
+constexpr std::array<Texts, 9> kCaptionTexts = {{
     {u"Language", u"langue", u"Sprache", u"taal"},
     {u"High pressure alarm", u"Alarme de haute pression", u"Hochdruck-alarm", u"Hoge druk alarm"},
     {u"Low pressure alarm", u"Alarme de basse pression", u"Niederdruck-alarm", u"Lage druk alarm"},
@@ -43,7 +44,7 @@ std::u16string alarmSuffix(std::int16_t value) {
 
 CaptionTable::CaptionTable() {
     for (int slot = 0; slot < static_cast<int>(kCaptionTexts.size()); ++slot) {
-        for (int language = 0; language < kTexts; ++language) {
+        for (int language = 0; language < kLanguageCount; ++language) {
             entries_[place(language, slot)] =
                 kCaptionTexts[static_cast<std::size_t>(slot)][static_cast<std::size_t>(language)];
         }
@@ -55,7 +56,7 @@ void CaptionTable::rebuild(std::int16_t highAlarm, std::int16_t lowAlarm) {
         {{kHighAlarmSlot, highAlarm}, {kLowAlarmSlot, lowAlarm}}};
     for (const auto& [slot, value] : alarms) {
         const std::u16string suffix = alarmSuffix(value);
-        for (int language = 0; language < kTexts; ++language) {
+        for (int language = 0; language < kLanguageCount; ++language) {
             std::u16string& text = entries_[place(language, slot)];
             text =
                 kCaptionTexts[static_cast<std::size_t>(slot)][static_cast<std::size_t>(language)];
@@ -77,7 +78,7 @@ std::size_t CaptionTable::place(int language, int slot) {
 }
 
 int CaptionTable::columnFor(int languageIndex) {
-    return languageIndex >= 0 && languageIndex < kTexts ? languageIndex : 0;
+    return languageColumn(languageIndex);
 }
 
 void RefreshCaptions(const EditorState& state, CaptionTable& table, FrameCaptions& frames) {

@@ -7,7 +7,7 @@
 
 namespace orvane {
 
-// The window's frames, titled from the caption table.
+// The window's frames, titled from the caption table: Frame(0) to Frame(6) of its layout.
 class FrameCaptions {
   public:
     static constexpr int kFrameCount = 7;
@@ -35,7 +35,7 @@ class CaptionTable {
     const std::u16string& entry(int language, int slot) const;
 
     // The column that shows a language index: its own for 0 to 3, English for any other
-    // (-1 when no language is selected).
+    // (-1 when no language is selected), as for every text (languageColumn, i18n/languages.h).
     static int columnFor(int languageIndex);
 
   private:

@@ -1,11 +1,9 @@
 #include "i18n/file_messages.h"
 
-#include <array>
+#include "i18n/languages.h"
 
 namespace orvane {
 namespace {
-
-using Texts = std::array<std::u16string_view, 4>;  // English, French, German, Dutch
 
 constexpr Texts kNotSaved = {
     u"The settings could not be saved.",
@@ -149,12 +147,6 @@ constexpr Texts kCharacterNotInCodePage = {
     u"De waarde van %1 bevat een teken dat niet in SETTINGS.TXT kan worden geschreven.",
 };
 
-std::u16string_view in(const Texts& texts, int column) {
-    return texts[column >= 0 && column < static_cast<int>(texts.size())
-                     ? static_cast<std::size_t>(column)
-                     : 0];
-}
-
 std::u16string withKey(std::u16string_view text, std::u16string_view key) {
     std::u16string filled(text);
     filled.replace(filled.find(u"%1"), 2, key);
@@ -176,33 +168,33 @@ std::u16string message(std::u16string_view sentence, std::u16string_view path,
 std::u16string fileProblemText(const platform::FileError& error, int column) {
     switch (error.problem) {
         case platform::FileProblem::NoProgramFolder:
-            return std::u16string(in(kNoProgramFolder, column));
+            return std::u16string(textIn(kNoProgramFolder, column));
         case platform::FileProblem::Link:
-            return std::u16string(in(kLink, column));
+            return std::u16string(textIn(kLink, column));
         case platform::FileProblem::NotRegularFile:
-            return std::u16string(in(kNotRegularFile, column));
+            return std::u16string(textIn(kNotRegularFile, column));
         case platform::FileProblem::ReadOnly:
-            return std::u16string(in(kReadOnly, column));
+            return std::u16string(textIn(kReadOnly, column));
         case platform::FileProblem::TooLarge:
-            return std::u16string(in(kTooLarge, column));
+            return std::u16string(textIn(kTooLarge, column));
         case platform::FileProblem::ModeNotKept:
-            return std::u16string(in(kModeNotKept, column));
+            return std::u16string(textIn(kModeNotKept, column));
         case platform::FileProblem::WriteProtected:
-            return std::u16string(in(kWriteProtected, column));
+            return std::u16string(textIn(kWriteProtected, column));
         case platform::FileProblem::MediumFull:
-            return std::u16string(in(kMediumFull, column));
+            return std::u16string(textIn(kMediumFull, column));
         case platform::FileProblem::NoPermission:
-            return std::u16string(in(kNoPermission, column));
+            return std::u16string(textIn(kNoPermission, column));
         case platform::FileProblem::MediumGone:
-            return std::u16string(in(kMediumGone, column));
+            return std::u16string(textIn(kMediumGone, column));
         case platform::FileProblem::NameTaken:
-            return std::u16string(in(kNameTaken, column));
+            return std::u16string(textIn(kNameTaken, column));
         case platform::FileProblem::InputOutput:
-            return std::u16string(in(kInputOutput, column));
+            return std::u16string(textIn(kInputOutput, column));
         case platform::FileProblem::LineBreakInValue:
-            return withKey(in(kLineBreakInValue, column), error.reason);
+            return withKey(textIn(kLineBreakInValue, column), error.reason);
         case platform::FileProblem::CharacterNotInCodePage:
-            return withKey(in(kCharacterNotInCodePage, column), error.reason);
+            return withKey(textIn(kCharacterNotInCodePage, column), error.reason);
         case platform::FileProblem::None:
         case platform::FileProblem::Described:
             break;
@@ -212,24 +204,24 @@ std::u16string fileProblemText(const platform::FileError& error, int column) {
 
 std::u16string saveFailureMessage(int column, std::u16string_view path,
                                   const platform::FileError& error) {
-    return message(in(kNotSaved, column), path, fileProblemText(error, column));
+    return message(textIn(kNotSaved, column), path, fileProblemText(error, column));
 }
 
 std::u16string partialReadMessage(int column, std::u16string_view path,
                                   const platform::FileError& error) {
-    return message(in(kNotReadCompletely, column), path, fileProblemText(error, column));
+    return message(textIn(kNotReadCompletely, column), path, fileProblemText(error, column));
 }
 
 std::u16string notAppliedMessage(int column, std::u16string_view path, std::u16string_view detail) {
-    return message(in(kNotApplied, column), path, detail);
+    return message(textIn(kNotApplied, column), path, detail);
 }
 
 std::u16string_view unreadableTextReason(int column) {
-    return in(kUnreadableText, column);
+    return textIn(kUnreadableText, column);
 }
 
 std::u16string_view changedOnDiskQuestion(int column) {
-    return in(kChangedOnDisk, column);
+    return textIn(kChangedOnDisk, column);
 }
 
 }  // namespace orvane

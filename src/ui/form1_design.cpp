@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "i18n/caption_table.h"
+
 namespace orvane::form1 {
 namespace {
 
@@ -95,7 +97,7 @@ constexpr platform::FormDesign kForm1{.caption = u"Orvane PM",
                                       .icon = Picture::MonitorHousing,
                                       .controls = kControls};
 
-constexpr std::array<platform::ControlId, kFrameCount> kFrames = {
+constexpr std::array<platform::ControlId, FrameCaptions::kFrameCount> kFrames = {
     kFrame0, kFrame1, kFrame2, kFrame3, kFrame4, kFrame5, kFrame6};
 constexpr std::array<platform::ControlId, kSmsFieldCount> kSmsFields = {kText1_1, kText1_2,
                                                                         kText1_3};

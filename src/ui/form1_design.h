@@ -25,10 +25,9 @@ enum Control : platform::ControlId {
     kControlCount
 };
 
-inline constexpr int kFrameCount = 7;
 inline constexpr int kSmsFieldCount = 3;
 
-// Frame(0) to Frame(6).
+// Frame(0) to Frame(6); FrameCaptions::kFrameCount counts them.
 platform::ControlId frame(int index);
 // Text1(1) to Text1(3), the SMS number fields.
 platform::ControlId text1(int index);

@@ -34,7 +34,7 @@ TEST_P(StartFromFile, startFromFile_setsTheValuesThroughTheAlarmAndLanguageRules
     table.rebuild(static_cast<std::int16_t>(GetParam().high),
                   static_cast<std::int16_t>(GetParam().low));
     std::vector<std::u16string> captions;
-    for (int frame = 0; frame < kFrameCount; ++frame) {
+    for (int frame = 0; frame < orvane::FrameCaptions::kFrameCount; ++frame) {
         captions.push_back(table.entry(CaptionTable::columnFor(GetParam().language), frame));
     }
     EXPECT_EQ(editor.frameCaptions(), captions);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/start_up.h"
+#include "i18n/caption_table.h"
 #include "ui/form1_design.h"
 
 namespace orvane::test {
@@ -168,7 +169,7 @@ Form1& FakeEditor::start(const std::optional<std::u16string>& programFolder) {
 
 std::vector<std::u16string> FakeEditor::frameCaptions() {
     std::vector<std::u16string> captions;
-    for (int index = 0; index < form1::kFrameCount; ++index) {
+    for (int index = 0; index < FrameCaptions::kFrameCount; ++index) {
         captions.push_back(window().text(form1::frame(index)));
     }
     return captions;

@@ -22,7 +22,7 @@ std::vector<std::u16string> captionsFor(int language, int high, int low) {
     CaptionTable table;
     table.rebuild(static_cast<std::int16_t>(high), static_cast<std::int16_t>(low));
     std::vector<std::u16string> captions;
-    for (int frame = 0; frame < kFrameCount; ++frame) {
+    for (int frame = 0; frame < orvane::FrameCaptions::kFrameCount; ++frame) {
         captions.push_back(table.entry(CaptionTable::columnFor(language), frame));
     }
     return captions;

@@ -1,5 +1,6 @@
 #include "support/win32_editor.h"
 
+#include "i18n/caption_table.h"
 #include "ui/form1_design.h"
 
 namespace orvane::test {
@@ -31,7 +32,7 @@ platform::win32::Win32Window& Win32Editor::window() {
 
 std::vector<std::u16string> Win32Editor::frameCaptions() {
     std::vector<std::u16string> captions;
-    for (int index = 0; index < form1::kFrameCount; ++index) {
+    for (int index = 0; index < FrameCaptions::kFrameCount; ++index) {
         captions.push_back(windowText(control(form1::frame(index))));
     }
     return captions;
