@@ -24,7 +24,9 @@ technician=${FAT_TECHNICIAN:-1000}
 # The guest's own /tmp hides the host's, and the technician may not enter the build's folder: what
 # the guest runs is copied to a folder of its own that every user may read.
 work=$(mktemp -d /var/tmp/orvane-fat.XXXXXX)
-trap 'cp "$work/console" "$build/fat-console.log" 2> /dev/null; rm -rf "$work"' EXIT
+trap 'cp "$console" "$build/fat-console.log" 2> /dev/null; rm -rf "$work"' EXIT
+boots=0
+console=$work/console.0
 chmod 755 "$work"
 cp "$probe" "$work/fat_probe"
 cp "$archive" "$work/orvane-pm.tar.gz"
@@ -63,30 +65,38 @@ new_medium() {
     mmd -i "$work/medium" ::/DATA
 }
 
-# boot STEP: starts a guest on the medium for STEP; its console goes to $work/console.
+# boot STEP: starts a guest on the medium for STEP; its console goes to a new file, $console.
 boot() {
+    boots=$((boots + 1))
+    console=$work/console.$boots
     setsid linux mem=512M root=/dev/root rootfstype=hostfs rootflags=/ rw \
         init="$here/guest.sh" con=null con0=null,fd:1 ubd0="$work/medium" STEP="$1" \
         PROBE="$work/fat_probe" ARCHIVE="$work/orvane-pm.tar.gz" \
         CLOSE_AND_SAVE="$work/close-and-save.sh" USERID="$technician" \
-        > "$work/console" 2>&1 &
+        > "$console" 2>&1 &
     guest=$!
 }
 
 # await TEXT SECONDS: waits until the console shows TEXT; fails after SECONDS.
 await() {
     tries=$(($2 * 20))
-    until grep -q "$1" "$work/console"; do
+    until grep -q "$1" "$console" 2> /dev/null; do
         tries=$((tries - 1))
         [ "$tries" -gt 0 ] || return 1
         sleep 0.05
     done
 }
 
-# power_cut: the guest stops at once, whatever it has not yet written to the medium lost.
+# power_cut: the guest stops at once, whatever it has not yet written to the medium lost; it is
+# gone, all of its processes, before anything reads the medium.
 power_cut() {
     /bin/kill -KILL -- "-$guest" 2> /dev/null || true
     wait "$guest" 2> /dev/null || true
+    tries=100
+    while /bin/kill -0 -- "-$guest" 2> /dev/null && [ "$tries" -gt 0 ]; do
+        tries=$((tries - 1))
+        sleep 0.05
+    done
 }
 
 # run STEP: a step after which the guest unmounts the medium and powers off by itself.
@@ -138,7 +148,7 @@ readme() {
             pass "read-me on the desktop's mount, power cut ${delay} s after the save: whole"
         else
             power_cut
-            fail "read-me: the editor did not save and close: $(tail -n 5 "$work/console")"
+            fail "read-me: the editor did not save and close: $(tail -n 5 "$console")"
         fi
     done
 }
@@ -148,10 +158,10 @@ cut_saves() {
     mark=$failures
     new_medium
     boot saves
-    await "saved 1$" 60 || { power_cut; fail "saves: none reported: $(tail -n 3 "$work/console")"; return; }
+    await "saved 1$" 60 || { power_cut; fail "saves: none reported: $(tail -n 3 "$console")"; return; }
     sleep "$(awk -v seed="$1$$" 'BEGIN { srand(seed); printf "%.3f", rand() * 3 }')"
     power_cut
-    last=$(grep -E '^(saving|saved|failed) ' "$work/console" | tail -n 1)
+    last=$(grep -a -E '^(saving|saved|failed) ' "$console" | tail -n 1)
     generation=${last##* }
     case $last in
         failed*) fail "saves: $last"; return ;;
@@ -193,8 +203,8 @@ read_only() {
     new_medium
     run read-only
     box="box: Die Einstellungen konnten nicht gespeichert werden."
-    grep -q "^$box\$" "$work/console" && grep -q '^Der Datenträger ist schreibgeschützt\.$' \
-        "$work/console" || fail "read-only: no German box: $(grep -A 3 '^box' "$work/console")"
+    grep -q "^$box\$" "$console" && grep -q '^Der Datenträger ist schreibgeschützt\.$' \
+        "$console" || fail "read-only: no German box: $(grep -A 3 '^box' "$console")"
     cmp -s "$work/monitor" "$(settings_bytes > "$work/found" && echo "$work/found")" ||
         fail "read-only: SETTINGS.TXT changed"
     pass "read-only medium: the save failed with a German box, the file untouched"
@@ -204,9 +214,9 @@ short_names() {
     mark=$failures
     new_medium
     run short-names
-    grep -q '^unpacked$' "$work/console" || fail "short names: the archive was not unpacked"
-    grep -q '^closed$' "$work/console" || fail "short names: the editor did not save and close"
-    ! grep '^lost: ' "$work/console" || fail "short names: the unpacked archive lost files"
+    grep -q '^unpacked$' "$console" || fail "short names: the archive was not unpacked"
+    grep -q '^closed$' "$console" || fail "short names: the editor did not save and close"
+    ! grep '^lost: ' "$console" || fail "short names: the unpacked archive lost files"
     seven_lines "$(printf 'JOB=Caf\351 \231 4')" 81 > "$work/expected"
     expect_saved "short names" "$work/expected"
     pass "8.3 names only: the archive unpacked whole, and the editor saved"
