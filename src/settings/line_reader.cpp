@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/code_page.h"
+#include "platform/utf8.h"
 
 namespace orvane {
 namespace {
