@@ -9,6 +9,7 @@
 
 #include "platform/file_access.h"
 #include "platform/paths.h"
+#include "platform/utf8.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/system_error.h"
 #include "platform/win32/windows_api.h"
@@ -74,7 +75,7 @@ TEST_F(SettingsFile, saveOverAnOldFile_writesTheSevenLinesByteForByteAndLeavesNo
 
     const auto result = orvane::SaveSettings(state, folder.u16path());
 
-    ASSERT_FALSE(result.failed()) << std::string(result.reason.begin(), result.reason.end());
+    ASSERT_FALSE(result.failed()) << orvane::platform::encodeUtf8(result.reason);
     EXPECT_EQ(orvane::test::readBytes(settings()),
               "JOB=Pompe n\xb0"
               "3 \xe0 Z\xfcrich, 5\x80\r\nHIGH ALARM=70\r\nLOW ALARM=15\r\nGSM1=+31(0)6\r\n"

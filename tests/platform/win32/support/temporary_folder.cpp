@@ -5,6 +5,8 @@
 #include <atomic>
 #include <functional>
 
+#include "platform/utf8.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 
 namespace orvane::test {
@@ -75,7 +77,7 @@ std::wstring longForm(const std::filesystem::path& path) {
 std::vector<std::string> entriesOf(const std::filesystem::path& folder) {
     std::vector<std::string> names;
     forEachEntry(longForm(folder), [&names](const WIN32_FIND_DATAW& found) {
-        names.push_back(std::filesystem::path(found.cFileName).string());
+        names.push_back(platform::encodeUtf8(platform::win32::fromWide(found.cFileName)));
     });
     std::sort(names.begin(), names.end());
     return names;
