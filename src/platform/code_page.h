@@ -15,8 +15,4 @@ std::optional<std::string> encodeCodePage(std::u16string_view text);
 
 bool codePageHolds(std::u16string_view text);
 
-// UTF-8 text, as files from other editors may hold; a malformed sequence gives U+FFFD. Each
-// backend converts it with its system's converter.
-std::u16string decodeUtf8(std::string_view bytes);
-
 }  // namespace orvane::platform

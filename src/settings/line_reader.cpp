@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/code_page.h"
+#include "platform/utf8.h"
 
 namespace orvane {
 namespace {
@@ -147,11 +148,8 @@ std::u16string LineReader::decode(std::u16string& units, bool cut) const {
                     units.pop_back();
                 }
             }
-            // Where two files were joined, a line begins with the second one's byte-order mark,
-            // which is no part of the text; the decoders of the two builds differ in keeping it.
-            if (units.starts_with(u"\xEF\xBB\xBF")) {
-                units.erase(0, 3);
-            }
+            // Each line is decoded as a text of its own: where two files were joined, a line
+            // begins with the second one's byte-order mark, which the decoder drops.
             return platform::decodeUtf8(asBytes(units));
         case TextEncoding::Utf16LittleEndian:
         case TextEncoding::Utf16BigEndian:

@@ -17,14 +17,15 @@
 #include <thread>
 
 #include "platform/posix/path_bytes.h"
+#include "platform/utf8.h"
 #include "settings/settings_file.h"
 #include "support/fake_window.h"
 #include "ui/form1_design.h"
 
 namespace {
 
+using orvane::platform::encodeUtf8;
 using orvane::platform::posix::decodePath;
-using orvane::platform::posix::encodePath;
 
 // Written at once, so that what the host reads of the console is what has happened.
 void say(const std::string& line) {
@@ -34,17 +35,13 @@ void say(const std::string& line) {
     }
 }
 
-std::string utf8(std::u16string_view text) {
-    return encodePath(text).value_or("(not UTF-8)");
-}
-
 int session(orvane::test::FakeEditor& editor) {
     orvane::Form1& form = editor.form();
     editor.window().settleBar(orvane::form1::kHScroll1, form.highAlarm() + 1);
     editor.dialogs.answers.push_back(orvane::platform::Answer::Yes);
     const bool closed = editor.window().close();
     for (const auto& box : editor.dialogs.warnings) {
-        say("box: " + utf8(box.text));
+        say("box: " + encodeUtf8(box.text));
     }
     say(closed ? "closed" : "still open");
     return closed ? 0 : 1;
@@ -58,7 +55,7 @@ int saves(orvane::test::FakeEditor& editor, const std::u16string& folder) {
         say("saving " + std::to_string(generation));
         const orvane::platform::FileError error = orvane::SaveSettings(editor.form(), folder);
         if (error.failed()) {
-            say("failed " + std::to_string(generation) + ": " + utf8(error.reason));
+            say("failed " + std::to_string(generation) + ": " + encodeUtf8(error.reason));
             return 1;
         }
         say("saved " + std::to_string(generation));

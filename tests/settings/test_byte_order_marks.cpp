@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/utf8.h"
 #include "settings/settings_file.h"
 #include "settings_checks.h"
 
@@ -18,7 +19,7 @@ enum class Encoding { Utf8, Utf16LittleEndian, Utf16BigEndian };
 
 std::string withMark(std::u16string_view text, Encoding encoding) {
     if (encoding == Encoding::Utf8) {
-        return "\xEF\xBB\xBF" + orvane::testing::utf8(text);
+        return "\xEF\xBB\xBF" + orvane::platform::encodeUtf8(text);
     }
     const bool little = encoding == Encoding::Utf16LittleEndian;
     std::string bytes = little ? "\xFF\xFE" : "\xFE\xFF";

@@ -17,12 +17,14 @@
 #include <unistd.h>
 #endif
 
+#include "platform/utf8.h"
 #include "settings/settings_file.h"
 #include "settings_checks.h"
 
 namespace {
 
 using orvane::SaveSettings;
+using orvane::platform::encodeUtf8;
 using orvane::platform::FileError;
 using orvane::platform::FileProblem;
 using orvane::test::entriesOf;
@@ -31,7 +33,6 @@ using orvane::test::ScratchFolder;
 using orvane::test::writeFile;
 using orvane::testing::FakeEditorState;
 using orvane::testing::SettingValues;
-using orvane::testing::utf8;
 
 const SettingValues kTypical{u"Line 7 north", 80, 20, {u"+441234567", u"0612", u"112"}, 2};
 const std::string kTypicalBytes =
@@ -83,13 +84,13 @@ TEST_P(SavedFile, save_writesExactlyTheSevenLinesAndNoOtherFile) {
     ASSERT_EQ(state.values(), GetParam().values);
 
     const FileError created = SaveSettings(state, folder.path().u16string());
-    ASSERT_FALSE(created.failed()) << utf8(created.reason);
+    ASSERT_FALSE(created.failed()) << encodeUtf8(created.reason);
     EXPECT_EQ(readFile(path), GetParam().expected);
 
     // Over a longer file nothing of the old one may remain.
     writeFile(path, kOldBytes);
     const FileError replaced = SaveSettings(state, folder.path().u16string());
-    ASSERT_FALSE(replaced.failed()) << utf8(replaced.reason);
+    ASSERT_FALSE(replaced.failed()) << encodeUtf8(replaced.reason);
     EXPECT_EQ(readFile(path), GetParam().expected);
     EXPECT_EQ(entriesOf(folder.path()), std::vector<std::string>{"SETTINGS.TXT"});
 }
@@ -221,7 +222,7 @@ TEST_P(FailedSave, saveThatFails_givesAReasonAndKeepsTheOldFile) {
 
     EXPECT_EQ(result.problem, GetParam().problem);
     const std::u16string& reason = result.reason;
-    std::cout << "Reason given: " << utf8(reason) << '\n';
+    std::cout << "Reason given: " << encodeUtf8(reason) << '\n';
     // The program's own reasons are told from the problem and the key; only the system's come as
     // words.
     if (GetParam().problem == FileProblem::Described) {
@@ -269,7 +270,7 @@ TEST_P(KeptMode, saveOverAFile_keepsItsPermissions) {
     ASSERT_EQ(chmod(path.c_str(), GetParam()), 0);
 
     const FileError result = SaveSettings(FakeEditorState(kTypical), folder.path().u16string());
-    ASSERT_FALSE(result.failed()) << utf8(result.reason);
+    ASSERT_FALSE(result.failed()) << encodeUtf8(result.reason);
     EXPECT_EQ(readFile(path), kTypicalBytes);
     EXPECT_EQ(modeOf(path), GetParam());
 }
@@ -280,7 +281,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, KeptMode, testing::Values(0600, 0640, 0604));
 TEST(SaveSettings, saveANewFile_givesItTheUsualPermissions) {
     const ScratchFolder folder;
     const FileError result = SaveSettings(FakeEditorState(kTypical), folder.path().u16string());
-    ASSERT_FALSE(result.failed()) << utf8(result.reason);
+    ASSERT_FALSE(result.failed()) << encodeUtf8(result.reason);
     EXPECT_EQ(modeOf(folder.path() / "SETTINGS.TXT"), static_cast<mode_t>(0666 & ~currentUmask()));
 }
 #endif

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/code_page.h"
+#include "platform/utf8.h"
 #include "settings/settings_file.h"
 #include "settings_checks.h"
 
@@ -83,7 +84,7 @@ TEST(SettingsRoundTrip, saveThenLoadRandomSettings_givesBackWhatWasSaved) {
     for (int round = 0; round < 500; ++round) {
         const FakeEditorState saved(settings.next());
         const orvane::platform::FileError result = orvane::SaveSettings(saved, program);
-        ASSERT_FALSE(result.failed()) << orvane::testing::utf8(result.reason);
+        ASSERT_FALSE(result.failed()) << orvane::platform::encodeUtf8(result.reason);
 
         FakeEditorState loaded(untouchedValues());
         orvane::LoadSettings(loaded, program);

@@ -8,6 +8,8 @@
 #include <array>
 #include <functional>
 
+#include "platform/utf8.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 #else
 #include <unistd.h>
@@ -100,7 +102,7 @@ std::vector<std::string> ScratchFolder::entries() const {
 std::vector<std::string> entriesOf(const std::filesystem::path& folder) {
     std::vector<std::string> names;
     forEachEntry(longForm(folder), [&names](const WIN32_FIND_DATAW& found) {
-        names.push_back(std::filesystem::path(found.cFileName).string());
+        names.push_back(platform::encodeUtf8(platform::win32::fromWide(found.cFileName)));
     });
     std::sort(names.begin(), names.end());
     return names;

@@ -10,6 +10,7 @@
 
 #include "platform/file_access.h"
 #include "platform/paths.h"
+#include "platform/utf8.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/system_error.h"
 #include "platform/win32/windows_api.h"

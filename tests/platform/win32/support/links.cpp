@@ -8,14 +8,14 @@
 
 #include <winioctl.h>
 
+#include "platform/utf8.h"
 #include "platform/win32/system_error.h"
 
 namespace orvane::test {
 namespace {
 
 std::string systemWords(DWORD error) {
-    const std::u16string message = platform::win32::systemMessage(error);
-    return std::filesystem::path(message).string();
+    return platform::encodeUtf8(platform::win32::systemMessage(error));
 }
 
 bool isReparsePoint(const std::filesystem::path& path) {
