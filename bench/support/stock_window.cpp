@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <vector>
 
-#include "platform/twips.h"
+#include "platform/shared/twips.h"
 #include "ui/form1_design.h"
 
 // The buttons' pictures at the size they are shown, compiled in as XPM.

@@ -1,7 +1,7 @@
 #include "app/start_up.h"
 
 #include "i18n/languages.h"
-#include "platform/code_page.h"
+#include "platform/shared/code_page.h"
 #include "settings/settings_file.h"
 #include "ui/form1_design.h"
 

@@ -85,6 +85,11 @@ struct OpenedFile {
     FileError error;                     // why an existing entry (or its folder) is not read
 };
 
+// The folder that holds the running program, as the system names it (paths as in
+// platform/shared/paths.h); nothing when the system does not tell. Each backend asks its own
+// system (program_folder.cpp).
+std::optional<std::u16string> programFolder();
+
 // Both functions below reach a file the same way, so that a file that can be written can also be
 // read: on Linux its folder is opened once and the name looked up in it, so that only the folder's
 // path must be short enough for the system, not the whole path; on Windows both take the path in

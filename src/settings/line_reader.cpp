@@ -3,8 +3,8 @@
 #include <span>
 #include <string>
 
-#include "platform/code_page.h"
-#include "platform/utf8.h"
+#include "platform/shared/code_page.h"
+#include "platform/shared/utf8.h"
 
 namespace orvane {
 namespace {

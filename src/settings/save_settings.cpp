@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/code_page.h"
+#include "platform/shared/code_page.h"
 #include "settings/setting_keys.h"
 #include "settings/settings_file.h"
 #include "settings/settings_path.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "platform/code_page.h"
+#include "platform/shared/code_page.h"
 #include "settings/number.h"
 #include "settings/setting_keys.h"
 

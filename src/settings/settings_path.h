@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/paths.h"
+#include "platform/shared/paths.h"
 
 namespace orvane {
 

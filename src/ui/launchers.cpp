@@ -1,7 +1,7 @@
 // The two picture buttons hand work to the desktop: the data folder to the file browser, the
 // product page to the web browser. Paths and the address go over as data, never in a command line.
 
-#include "platform/paths.h"
+#include "platform/shared/paths.h"
 #include "ui/form1.h"
 #include "ui/product_page.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/code_page.h"
+#include "platform/shared/code_page.h"
 
 namespace orvane {
 namespace {

@@ -17,7 +17,7 @@
 #include <thread>
 
 #include "platform/posix/path_bytes.h"
-#include "platform/utf8.h"
+#include "platform/shared/utf8.h"
 #include "settings/settings_file.h"
 #include "support/fake_window.h"
 #include "ui/form1_design.h"

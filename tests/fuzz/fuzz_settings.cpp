@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/code_page.h"
+#include "platform/shared/code_page.h"
 #include "settings/fake_editor_state.h"
 #include "settings/line_reader.h"
 #include "settings/memory_byte_reader.h"
@@ -21,9 +21,9 @@
 
 namespace {
 
-using orvane::testing::FakeEditorState;
-using orvane::testing::MemoryByteReader;
-using orvane::testing::SettingValues;
+using orvane::test::FakeEditorState;
+using orvane::test::MemoryByteReader;
+using orvane::test::SettingValues;
 
 void require(bool condition, const char* what) {
     if (!condition) {
@@ -63,7 +63,7 @@ void checkNumber(std::u16string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const SettingValues before = orvane::testing::untouchedValues();
+    const SettingValues before = orvane::test::untouchedValues();
 
     const SettingValues loaded = load(bytes, orvane::LineReader::kChunkBytes, before);
     const std::size_t pieceSize = size == 0 ? 1 : 1 + data[0] % 61;
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(!file.problem.failed(), "loaded values can be saved");
     const SettingValues other{u"other job", 1, 2, {u"4", u"5", u"6"}, 3};
     require(load(file.bytes, orvane::LineReader::kChunkBytes, other) ==
-                orvane::testing::valuesAfterLoading(loaded, other),
+                orvane::test::valuesAfterLoading(loaded, other),
             "saved values load back");
 
     const std::u16string text = orvane::platform::decodeCodePage(bytes.substr(0, 200));

@@ -7,16 +7,16 @@
 #include <optional>
 #include <vector>
 
-#include "platform/call_table.h"
+#include "platform/shared/call_table.h"
 
-namespace orvane::testing {
+namespace orvane::test {
 
-// Makes chosen calls of a backend's table of system calls (platform/call_table.h) fail, for its
-// lifetime; every other call goes to the system. `Backend` names the table, its calls (an enum
+// Makes chosen calls of a backend's table of system calls (platform/shared/call_table.h) fail, for
+// its lifetime; every other call goes to the system. `Backend` names the table, its calls (an enum
 // counted from 0 to Count) and their error type, and gives stand-ins for the calls that ask
 // failure() before they call the system's own. One set of faults at a time.
 template <typename Backend>
-class InjectedFaults {
+class CallFaults {
   public:
     using Call = typename Backend::Call;
     using Error = typename Backend::Error;
@@ -27,13 +27,13 @@ class InjectedFaults {
         int nth = 1;  // the call that fails: 1 for the first one made while the faults stand
     };
 
-    explicit InjectedFaults(std::initializer_list<Fault> faults)
+    explicit CallFaults(std::initializer_list<Fault> faults)
         : replacement_(Backend::table(), Backend::standIns()) {
         plan = {faults, {}};
     }
-    ~InjectedFaults() { plan = {}; }
-    InjectedFaults(const InjectedFaults&) = delete;
-    InjectedFaults& operator=(const InjectedFaults&) = delete;
+    ~CallFaults() { plan = {}; }
+    CallFaults(const CallFaults&) = delete;
+    CallFaults& operator=(const CallFaults&) = delete;
 
     // Whether the failing calls were made.
     bool happened() const {
@@ -65,4 +65,4 @@ class InjectedFaults {
     typename platform::CallTable<typename Backend::Calls>::Replacement replacement_;
 };
 
-}  // namespace orvane::testing
+}  // namespace orvane::test

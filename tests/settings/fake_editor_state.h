@@ -8,7 +8,7 @@
 
 #include "core/editor_state.h"
 
-namespace orvane::testing {
+namespace orvane::test {
 
 struct SettingValues {
     std::u16string job;
@@ -127,4 +127,4 @@ inline SettingValues valuesAfterLoading(const SettingValues& saved, const Settin
     return expected;
 }
 
-}  // namespace orvane::testing
+}  // namespace orvane::test

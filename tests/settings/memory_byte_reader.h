@@ -7,7 +7,7 @@
 
 #include "platform/file_access.h"
 
-namespace orvane::testing {
+namespace orvane::test {
 
 // Serves bytes from memory at most `pieceSize` at a time, as a file or pipe may hand them out,
 // so every byte can land at the edge of a read.
@@ -28,4 +28,4 @@ class MemoryByteReader final : public platform::ByteReader {
     std::size_t pieceSize_;
 };
 
-}  // namespace orvane::testing
+}  // namespace orvane::test

@@ -8,10 +8,10 @@
 
 #include "fake_editor_state.h"
 #include "platform/file_access.h"
-#include "platform/utf8.h"
+#include "platform/shared/utf8.h"
 #include "support/fake_window.h"
 
-namespace orvane::testing {
+namespace orvane::test {
 
 // Lets a failed comparison show both sides.
 inline void PrintTo(const SettingValues& values, std::ostream* out) {
@@ -28,7 +28,7 @@ std::string withNuls(const char (&bytes)[size]) {
     return {bytes, size - 1};
 }
 
-}  // namespace orvane::testing
+}  // namespace orvane::test
 
 namespace orvane::platform {
 

@@ -14,7 +14,7 @@
 #include "fake_editor_state.h"
 #include "platform/file_access.h"
 
-namespace orvane::testing {
+namespace orvane::test {
 
 inline QString toQString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -48,7 +48,7 @@ inline QStringList entriesOf(const QString& folder) {
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-}  // namespace orvane::testing
+}  // namespace orvane::test
 
 namespace orvane::platform {
 
@@ -56,11 +56,11 @@ namespace orvane::platform {
 inline char* toString(const FileError& error) {
     const QString text = QStringLiteral("problem %1, reason \"%2\"")
                              .arg(static_cast<int>(error.problem))
-                             .arg(orvane::testing::toQString(error.reason));
+                             .arg(orvane::test::toQString(error.reason));
     return qstrdup(text.toUtf8().constData());
 }
 
 }  // namespace orvane::platform
 
-Q_DECLARE_METATYPE(orvane::testing::SettingValues)
+Q_DECLARE_METATYPE(orvane::test::SettingValues)
 Q_DECLARE_METATYPE(orvane::platform::FileError)

@@ -4,16 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/utf8.h"
+#include "platform/shared/utf8.h"
 #include "settings/settings_file.h"
 #include "settings_checks.h"
 
 namespace {
 
-using orvane::testing::FakeEditorState;
-using orvane::testing::SettingValues;
-using orvane::testing::untouchedValues;
-using orvane::testing::untouchedValuesWith;
+using orvane::test::FakeEditorState;
+using orvane::test::SettingValues;
+using orvane::test::untouchedValues;
+using orvane::test::untouchedValuesWith;
 
 enum class Encoding { Utf8, Utf16LittleEndian, Utf16BigEndian };
 

@@ -10,8 +10,8 @@
 
 namespace {
 
-using orvane::testing::FakeEditorState;
-using orvane::testing::untouchedValues;
+using orvane::test::FakeEditorState;
+using orvane::test::untouchedValues;
 
 TEST(LargeSettingsFile, loadAFileBeyondTheReadLimit_appliesOnlyTheWholeLinesBeforeIt) {
     const orvane::test::ScratchFolder folder;

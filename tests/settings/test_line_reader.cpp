@@ -17,8 +17,8 @@ namespace {
 
 using orvane::LineReader;
 using orvane::TextLine;
-using orvane::testing::MemoryByteReader;
-using orvane::testing::withNuls;
+using orvane::test::MemoryByteReader;
+using orvane::test::withNuls;
 
 struct ReadLines {
     std::vector<std::u16string> texts;

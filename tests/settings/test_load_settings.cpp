@@ -22,19 +22,19 @@ namespace {
 
 using orvane::LoadSettings;
 using orvane::ValuesNotApplied;
+using orvane::test::FakeEditorState;
 using orvane::test::ScratchFolder;
+using orvane::test::SettingValues;
+using orvane::test::untouchedValues;
+using orvane::test::untouchedValuesWith;
+using orvane::test::withNuls;
 using orvane::test::writeFile;
-using orvane::testing::FakeEditorState;
-using orvane::testing::SettingValues;
-using orvane::testing::untouchedValues;
-using orvane::testing::untouchedValuesWith;
-using orvane::testing::withNuls;
 
 constexpr std::chrono::seconds kLoadLimit{10};
 
 SettingValues loadFrom(const ScratchFolder& folder) {
     FakeEditorState state(untouchedValues());
-    const orvane::testing::Watchdog watchdog(kLoadLimit, "LoadSettings");
+    const orvane::test::Watchdog watchdog(kLoadLimit, "LoadSettings");
     LoadSettings(state, folder.path().u16string());
     return state.values();
 }

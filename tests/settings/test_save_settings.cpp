@@ -17,7 +17,7 @@
 #include <unistd.h>
 #endif
 
-#include "platform/utf8.h"
+#include "platform/shared/utf8.h"
 #include "settings/settings_file.h"
 #include "settings_checks.h"
 
@@ -28,11 +28,11 @@ using orvane::platform::encodeUtf8;
 using orvane::platform::FileError;
 using orvane::platform::FileProblem;
 using orvane::test::entriesOf;
+using orvane::test::FakeEditorState;
 using orvane::test::readFile;
 using orvane::test::ScratchFolder;
+using orvane::test::SettingValues;
 using orvane::test::writeFile;
-using orvane::testing::FakeEditorState;
-using orvane::testing::SettingValues;
 
 const SettingValues kTypical{u"Line 7 north", 80, 20, {u"+441234567", u"0612", u"112"}, 2};
 const std::string kTypicalBytes =

@@ -13,10 +13,10 @@ namespace {
 
 using orvane::ApplySettingLine;
 using orvane::GetSettingValue;
-using orvane::testing::FakeEditorState;
-using orvane::testing::SettingValues;
-using orvane::testing::untouchedValues;
-using orvane::testing::untouchedValuesWith;
+using orvane::test::FakeEditorState;
+using orvane::test::SettingValues;
+using orvane::test::untouchedValues;
+using orvane::test::untouchedValuesWith;
 
 struct ValueRow {
     const char* name;

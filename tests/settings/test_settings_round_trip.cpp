@@ -7,17 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "platform/code_page.h"
-#include "platform/utf8.h"
+#include "platform/shared/code_page.h"
+#include "platform/shared/utf8.h"
 #include "settings/settings_file.h"
 #include "settings_checks.h"
 
 namespace {
 
-using orvane::testing::FakeEditorState;
-using orvane::testing::SettingValues;
-using orvane::testing::untouchedValues;
-using orvane::testing::valuesAfterLoading;
+using orvane::test::FakeEditorState;
+using orvane::test::SettingValues;
+using orvane::test::untouchedValues;
+using orvane::test::valuesAfterLoading;
 
 // Every character the code page holds but the NUL and line ends, which no text field can contain.
 std::u16string codePageCharacters() {

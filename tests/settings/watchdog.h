@@ -7,7 +7,7 @@
 #include <mutex>
 #include <thread>
 
-namespace orvane::testing {
+namespace orvane::test {
 
 // Ends the test run with a message when the scope it guards has not finished in time, so a call
 // that blocks fails at once instead of hanging until the test runner gives up.
@@ -42,4 +42,4 @@ class Watchdog {
     std::thread thread_;  // last, so it starts after the members it uses
 };
 
-}  // namespace orvane::testing
+}  // namespace orvane::test

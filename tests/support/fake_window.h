@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/event_gate.h"
+#include "platform/shared/event_gate.h"
 #include "platform/toolkit.h"
 #include "support/fake_desktop.h"
 #include "support/scratch_folder.h"

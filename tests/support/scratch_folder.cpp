@@ -8,7 +8,7 @@
 #include <array>
 #include <functional>
 
-#include "platform/utf8.h"
+#include "platform/shared/utf8.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 #else

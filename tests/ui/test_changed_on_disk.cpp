@@ -27,7 +27,7 @@ class ReadFailure {
 #ifdef _WIN32
     orvane::test::InjectedFaults faults_{{orvane::test::SystemCall::Read, ERROR_CRC}};
 #else
-    orvane::testing::InjectedFault fault_{orvane::testing::SystemCall::Read, 1, EIO};
+    orvane::test::InjectedFault fault_{orvane::test::SystemCall::Read, 1, EIO};
 #endif
 };
 

@@ -5,9 +5,9 @@
 #include <cerrno>
 #include <optional>
 
-#include "platform/paths.h"
 #include "platform/posix/path_bytes.h"
 #include "platform/posix/system_calls.h"
+#include "platform/shared/paths.h"
 
 namespace orvane::platform::posix {
 

@@ -1,6 +1,6 @@
 #include "platform/posix/path_bytes.h"
 
-#include "platform/utf8.h"
+#include "platform/shared/utf8.h"
 
 namespace orvane::platform::posix {
 namespace {

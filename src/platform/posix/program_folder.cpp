@@ -8,10 +8,11 @@
 #include <string>
 #include <string_view>
 
-#include "platform/paths.h"
+#include "platform/file_access.h"
 #include "platform/posix/file_descriptor.h"
 #include "platform/posix/path_bytes.h"
 #include "platform/posix/system_calls.h"
+#include "platform/shared/paths.h"
 
 namespace orvane::platform {
 namespace {

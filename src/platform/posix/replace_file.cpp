@@ -19,7 +19,7 @@
 #include "platform/posix/folder_entry.h"
 #include "platform/posix/system_calls.h"
 #include "platform/posix/system_error.h"
-#include "platform/replace_rules.h"
+#include "platform/shared/replace_rules.h"
 
 namespace orvane::platform {
 namespace {

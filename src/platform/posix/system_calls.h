@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-#include "platform/call_table.h"
+#include "platform/shared/call_table.h"
 
 namespace orvane::platform::posix {
 
@@ -28,7 +28,7 @@ struct SystemCalls {
     ssize_t (*readlink)(const char* path, char* buffer, std::size_t size);
 };
 
-// The table of the calls above (platform/call_table.h), and the calls in use.
+// The table of the calls above (platform/shared/call_table.h), and the calls in use.
 CallTable<SystemCalls>& systemCallTable();
 inline const SystemCalls& systemCalls() {
     return systemCallTable().inUse();

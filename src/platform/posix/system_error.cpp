@@ -4,8 +4,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/paths.h"
 #include "platform/posix/path_bytes.h"
+#include "platform/shared/paths.h"
 
 namespace orvane::platform::posix {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "platform/event_gate.h"
+#include "platform/shared/event_gate.h"
 
 class QSessionManager;
 

@@ -7,8 +7,8 @@
 #include <span>
 #include <vector>
 
-#include "platform/picture_rendering.h"
 #include "platform/qt/picture_data.h"
+#include "platform/shared/picture_rendering.h"
 
 namespace orvane::platform::qt {
 namespace {

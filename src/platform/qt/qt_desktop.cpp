@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/paths.h"
+#include "platform/file_access.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_toolkit.h"

@@ -6,15 +6,15 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "platform/form_layout.h"
-#include "platform/picture_rendering.h"
 #include "platform/qt/combo_box.h"
 #include "platform/qt/form_widget.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/scroll_bar.h"
 #include "platform/qt/text_box.h"
-#include "platform/twips.h"
+#include "platform/shared/form_layout.h"
+#include "platform/shared/picture_rendering.h"
+#include "platform/shared/twips.h"
 
 namespace orvane::platform::qt {
 namespace {

@@ -3,8 +3,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/event_gate.h"
 #include "platform/form_events.h"
+#include "platform/shared/event_gate.h"
 #include "platform/window.h"
 
 class QWidget;

@@ -4,7 +4,7 @@
 
 #include "platform/form_design.h"
 #include "platform/form_events.h"
-#include "platform/scroll_reports.h"
+#include "platform/shared/scroll_reports.h"
 
 namespace orvane::platform::qt {
 

@@ -1,7 +1,7 @@
 // The window's own messages: notifications from its controls, closing, activation and the end of
 // the window.
 
-#include "platform/form_layout.h"
+#include "platform/shared/form_layout.h"
 #include "platform/win32/combo_box.h"
 #include "platform/win32/win32_toolkit.h"
 #include "platform/win32/win32_window.h"

@@ -1,4 +1,5 @@
-#include "platform/paths.h"
+#include "platform/file_access.h"
+#include "platform/shared/paths.h"
 #include "platform/win32/windows_api.h"
 
 namespace orvane::platform {

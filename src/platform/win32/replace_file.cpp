@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/file_access.h"
-#include "platform/replace_rules.h"
+#include "platform/shared/replace_rules.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/system_calls.h"
 #include "platform/win32/system_error.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/twips.h"
+#include "platform/shared/twips.h"
 #include "platform/win32/windows_api.h"
 
 namespace orvane::platform::win32 {

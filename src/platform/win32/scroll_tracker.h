@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/form_design.h"
-#include "platform/scroll_reports.h"
+#include "platform/shared/scroll_reports.h"
 
 namespace orvane::platform::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/call_table.h"
+#include "platform/shared/call_table.h"
 #include "platform/win32/windows_api.h"
 
 namespace orvane::platform::win32 {
@@ -15,7 +15,7 @@ struct SystemCalls {
     decltype(&MoveFileExW) moveFile;
 };
 
-// The table of the calls above (platform/call_table.h), and the calls in use.
+// The table of the calls above (platform/shared/call_table.h), and the calls in use.
 CallTable<SystemCalls>& systemCallTable();
 inline const SystemCalls& systemCalls() {
     return systemCallTable().inUse();

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/event_gate.h"
+#include "platform/shared/event_gate.h"
 #include "platform/win32/windows_api.h"
 
 namespace orvane::platform::win32 {

@@ -1,4 +1,4 @@
-#include "platform/paths.h"
+#include "platform/file_access.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_toolkit.h"

@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "platform/form_layout.h"
-#include "platform/picture_rendering.h"
+#include "platform/shared/form_layout.h"
+#include "platform/shared/picture_rendering.h"
 #include "platform/win32/combo_box.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/wide_text.h"

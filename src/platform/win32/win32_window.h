@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/event_gate.h"
+#include "platform/shared/event_gate.h"
 #include "platform/win32/accessibility_annotations.h"
 #include "platform/win32/screen_dpi.h"
 #include "platform/win32/scroll_tracker.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <system_error>
 
-namespace orvane::testing {
+namespace orvane::test {
 
 // A folder named by any bytes, in a temporary folder of its own. Both are removed at the end of
 // the scope: QTemporaryDir alone cannot remove a name that is not UTF-8.
@@ -35,4 +35,4 @@ class ByteNamedFolder {
     std::filesystem::path path_;
 };
 
-}  // namespace orvane::testing
+}  // namespace orvane::test

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cerrno>
 
-namespace orvane::testing {
+namespace orvane::test {
 namespace {
 
 using platform::posix::SystemCalls;
-using Faults = InjectedFaults<PosixFaults>;
+using Faults = CallFaults<PosixFaults>;
 
 std::size_t mostBytes = std::numeric_limits<std::size_t>::max();
 
@@ -60,7 +60,7 @@ const SystemCalls& PosixFaults::standIns() {
 }
 
 InjectedFault::InjectedFault(SystemCall call, int nth, int error, std::size_t most)
-    : InjectedFaults({{call, error, nth}}) {
+    : CallFaults({{call, error, nth}}) {
     mostBytes = most;
 }
 
@@ -68,4 +68,4 @@ InjectedFault::~InjectedFault() {
     mostBytes = std::numeric_limits<std::size_t>::max();
 }
 
-}  // namespace orvane::testing
+}  // namespace orvane::test

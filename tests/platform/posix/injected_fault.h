@@ -6,7 +6,7 @@
 #include "platform/injected_faults.h"
 #include "platform/posix/system_calls.h"
 
-namespace orvane::testing {
+namespace orvane::test {
 
 // The Linux file access's calls that tests make fail.
 struct PosixFaults {
@@ -22,7 +22,7 @@ using SystemCall = PosixFaults::Call;
 // The `nth` call (counted from 1) of one system call fails with `error`. A failing close still
 // closes, as on Linux. Reads and writes may also be made to move at most `mostBytes` at a time, as
 // the system is allowed to.
-class InjectedFault : public InjectedFaults<PosixFaults> {
+class InjectedFault : public CallFaults<PosixFaults> {
   public:
     InjectedFault(SystemCall call, int nth, int error,
                   std::size_t mostBytes = std::numeric_limits<std::size_t>::max());
@@ -31,4 +31,4 @@ class InjectedFault : public InjectedFaults<PosixFaults> {
     InjectedFault& operator=(const InjectedFault&) = delete;
 };
 
-}  // namespace orvane::testing
+}  // namespace orvane::test

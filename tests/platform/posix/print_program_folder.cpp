@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/paths.h"
+#include "platform/file_access.h"
 #include "platform/posix/path_bytes.h"
 
 int main() {

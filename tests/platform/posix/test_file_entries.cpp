@@ -27,13 +27,13 @@
 
 using orvane::platform::FileError;
 using orvane::platform::FileProblem;
-using orvane::testing::FakeEditorState;
-using orvane::testing::readBytes;
-using orvane::testing::SettingValues;
-using orvane::testing::toQString;
-using orvane::testing::untouchedValues;
-using orvane::testing::untouchedValuesWith;
-using orvane::testing::writeBytes;
+using orvane::test::FakeEditorState;
+using orvane::test::readBytes;
+using orvane::test::SettingValues;
+using orvane::test::toQString;
+using orvane::test::untouchedValues;
+using orvane::test::untouchedValuesWith;
+using orvane::test::writeBytes;
 
 namespace {
 
@@ -97,7 +97,7 @@ bool makeEntry(Entry entry, const QString& program, const QString& elsewhere) {
 // owner, where a link points, and a digest of a regular file's bytes.
 QStringList described(const QString& folder) {
     QStringList entries;
-    for (const QString& name : orvane::testing::entriesOf(folder)) {
+    for (const QString& name : orvane::test::entriesOf(folder)) {
         const QByteArray path = bytesOf(folder + "/" + name);
         struct stat status {};
         lstat(path.constData(), &status);
@@ -181,7 +181,7 @@ void TestFileEntries::load_entryOfAnyKind_readsOnlyRegularFiles() {
     QVERIFY(program.isValid() && elsewhere.isValid());
     QVERIFY(makeEntry(entry, program.path(), elsewhere.path()));
     FakeEditorState state(untouchedValues());
-    const orvane::testing::Watchdog watchdog(std::chrono::seconds(10), "LoadSettings");
+    const orvane::test::Watchdog watchdog(std::chrono::seconds(10), "LoadSettings");
     const orvane::LoadReport report = orvane::LoadSettings(state, program.path().toStdU16String());
     QCOMPARE(state.values(), expected);
     QCOMPARE(report.error, error);
@@ -283,7 +283,7 @@ void TestFileEntries::save_fileOfAnotherUser_keepsOwnerGroupAndMode() {
     }
     QCOMPARE(result, problem);
     QCOMPARE(readBytes(path), problem == FileProblem::None ? kValuesBytes : kElsewhereBytes);
-    QCOMPARE(orvane::testing::entriesOf(folder.path()), QStringList{"SETTINGS.TXT"});
+    QCOMPARE(orvane::test::entriesOf(folder.path()), QStringList{"SETTINGS.TXT"});
     struct stat status {};
     QCOMPARE(lstat(bytesOf(path).constData(), &status), 0);
     QVERIFY(S_ISREG(status.st_mode));
@@ -293,7 +293,7 @@ void TestFileEntries::save_fileOfAnotherUser_keepsOwnerGroupAndMode() {
 }
 
 void TestFileEntries::loadAndSave_folderNameNotUtf8_useThatVeryFolder() {
-    const orvane::testing::ByteNamedFolder program("caf\xE9");
+    const orvane::test::ByteNamedFolder program("caf\xE9");
     // 4085 bytes: the system takes the folder's path at once, but not the file's.
     std::filesystem::path path = program.path();
     for (std::ptrdiff_t left = 0; (left = 4085 - std::ssize(path.native())) > 0;) {

@@ -17,16 +17,16 @@
 
 using orvane::platform::FileError;
 using orvane::platform::FileProblem;
-using orvane::testing::entriesOf;
-using orvane::testing::FakeEditorState;
-using orvane::testing::InjectedFault;
-using orvane::testing::readBytes;
-using orvane::testing::SettingValues;
-using orvane::testing::SystemCall;
-using orvane::testing::toQString;
-using orvane::testing::untouchedValues;
-using orvane::testing::untouchedValuesWith;
-using orvane::testing::writeBytes;
+using orvane::test::entriesOf;
+using orvane::test::FakeEditorState;
+using orvane::test::InjectedFault;
+using orvane::test::readBytes;
+using orvane::test::SettingValues;
+using orvane::test::SystemCall;
+using orvane::test::toQString;
+using orvane::test::untouchedValues;
+using orvane::test::untouchedValuesWith;
+using orvane::test::writeBytes;
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "byte_named_folder.h"
-#include "platform/paths.h"
+#include "platform/file_access.h"
 #include "platform/posix/system_calls.h"
 
 namespace {
@@ -78,7 +78,7 @@ void TestProgramFolder::programFolder_folderOfAnyName_givesItsExactBytes() {
     QFETCH(bool, startedThroughLink);
     QFETCH(QString, loader);
 
-    const orvane::testing::ByteNamedFolder folder(name.toStdString());
+    const orvane::test::ByteNamedFolder folder(name.toStdString());
     const std::filesystem::path program = folder.path() / "print_program_folder";
     std::filesystem::copy_file(PRINT_PROGRAM_FOLDER, program);
     std::filesystem::path started = program;

@@ -9,8 +9,8 @@
 #include "support/editor_fixture.h"
 
 using orvane::test::EditorFixture;
-using orvane::testing::InjectedFault;
-using orvane::testing::SystemCall;
+using orvane::test::InjectedFault;
+using orvane::test::SystemCall;
 
 class ReadFailureWindowTest : public QObject {
     Q_OBJECT

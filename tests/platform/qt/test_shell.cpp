@@ -37,7 +37,7 @@ void ShellTest::openFolder_nameOfAnyBytes_findsAndHandsOverThatFolder() {
     QFETCH(QByteArray, name);
     QFETCH(QByteArray, inAddress);
 
-    const orvane::testing::ByteNamedFolder program(name.toStdString());
+    const orvane::test::ByteNamedFolder program(name.toStdString());
     const std::filesystem::path dataPath = program.path() / "DATA";
     std::filesystem::create_directory(dataPath);
     const std::u16string data = orvane::platform::posix::decodePath(dataPath.native());

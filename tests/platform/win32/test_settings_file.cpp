@@ -9,8 +9,8 @@
 #include <array>
 
 #include "platform/file_access.h"
-#include "platform/paths.h"
-#include "platform/utf8.h"
+#include "platform/shared/paths.h"
+#include "platform/shared/utf8.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/system_error.h"
 #include "platform/win32/windows_api.h"
@@ -23,8 +23,8 @@
 namespace {
 
 using orvane::platform::FileProblem;
+using orvane::test::FakeEditorState;
 using orvane::test::ScratchFolder;
-using orvane::testing::FakeEditorState;
 
 std::string readAll(orvane::platform::ByteReader& reader) {
     std::string bytes;

@@ -17,7 +17,7 @@ struct Win32Faults {
 };
 
 using SystemCall = Win32Faults::Call;
-using InjectedFaults = testing::InjectedFaults<Win32Faults>;
+using InjectedFaults = CallFaults<Win32Faults>;
 using Fault = InjectedFaults::Fault;
 
 }  // namespace orvane::test

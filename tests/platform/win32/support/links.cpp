@@ -8,7 +8,7 @@
 
 #include <winioctl.h>
 
-#include "platform/utf8.h"
+#include "platform/shared/utf8.h"
 #include "platform/win32/system_error.h"
 
 namespace orvane::test {

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/paths.h"
-#include "platform/replace_rules.h"
+#include "platform/shared/paths.h"
+#include "platform/shared/replace_rules.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "platform/event_gate.h"
+#include "platform/shared/event_gate.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/form_layout.h"
+#include "platform/shared/form_layout.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/form_layout.h"
-#include "platform/twips.h"
+#include "platform/shared/form_layout.h"
+#include "platform/shared/twips.h"
 #include "ui/form1_design.h"
 
 namespace {

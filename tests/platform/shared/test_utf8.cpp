@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/utf8.h"
+#include "platform/shared/utf8.h"
 
 namespace {
 

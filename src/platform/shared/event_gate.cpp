@@ -1,4 +1,4 @@
-#include "platform/event_gate.h"
+#include "platform/shared/event_gate.h"
 
 namespace orvane::platform {
 

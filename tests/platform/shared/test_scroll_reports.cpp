@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/scroll_reports.h"
+#include "platform/shared/scroll_reports.h"
 
 namespace {
 

@@ -49,10 +49,6 @@ inline PathParts splitPath(std::u16string_view path) {
     return {path.substr(0, root ? separator + 1 : separator), path.substr(separator + 1)};
 }
 
-// The folder that holds the running program, as the system names it; nothing when the system does
-// not tell. Each backend asks its own system (program_folder.cpp).
-std::optional<std::u16string> programFolder();
-
 // A path as the user is shown it: a byte kept as a lone surrogate shows as the replacement mark.
 inline std::u16string displayPath(std::u16string_view path) {
     std::u16string shown(path);

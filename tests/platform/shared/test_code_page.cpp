@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/code_page.h"
+#include "platform/shared/code_page.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "platform/picture_rendering.h"
+#include "platform/shared/picture_rendering.h"
 
 TEST(PictureRendering, size_givesTheSmallestRenderingAtLeastAsLargeOrElseTheLargest) {
     using orvane::platform::pictureRendering;

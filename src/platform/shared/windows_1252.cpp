@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/code_page.h"
+#include "platform/shared/code_page.h"
 
 namespace orvane::platform {
 namespace {

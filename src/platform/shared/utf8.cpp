@@ -1,4 +1,4 @@
-#include "platform/utf8.h"
+#include "platform/shared/utf8.h"
 
 namespace orvane::platform {
 namespace {

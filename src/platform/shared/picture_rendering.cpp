@@ -1,4 +1,4 @@
-#include "platform/picture_rendering.h"
+#include "platform/shared/picture_rendering.h"
 
 #include <algorithm>
 
