@@ -38,7 +38,15 @@ std::optional<std::string> linkTarget(const std::string& link) {
     }
 }
 
-// The "start-end" of the mapping that holds `address`, as /proc/self/maps begins its line.
+// A number as /proc/self/map_files names a mapping: hexadecimal without leading zeros, where
+// /proc/self/maps pads it to eight digits.
+std::string hex(std::uintptr_t number) {
+    std::array<char, 2 * sizeof number> digits{};
+    const char* const end = std::to_chars(digits.begin(), digits.end(), number, 16).ptr;
+    return {digits.cbegin(), end};
+}
+
+// The "start-end" of the mapping that holds `address`, as /proc/self/map_files names it.
 std::optional<std::string> mappingHolding(std::uintptr_t address) {
     const posix::FileDescriptor maps(
         posix::systemCalls().openat(AT_FDCWD, "/proc/self/maps", O_RDONLY | O_CLOEXEC, 0));
@@ -64,7 +72,7 @@ std::optional<std::string> mappingHolding(std::uintptr_t address) {
             std::from_chars(range.data() + dash + 1, range.data() + range.size(), last, 16).ec ==
                 std::errc{} &&
             first <= address && address < last) {
-            return std::string(range);
+            return hex(first) + "-" + hex(last);
         }
         line = end == std::string::npos ? text.size() : end + 1;
     }
