@@ -14,11 +14,9 @@ namespace {
 using orvane::platform::Answer;
 using orvane::test::Win32Editor;
 
-const std::string kStartFile =
-    "JOB=Pump\r\nHIGH ALARM=80\r\nLOW ALARM=20\r\nGSM1=+3161\r\nLANGUAGE=1\r\n";
+const std::string kStartFile = "JOB=Pump\r\nLANGUAGE=1\r\n";
 const std::string kSavedFile =
-    "JOB=Pump\r\nHIGH ALARM=80\r\nLOW ALARM=20\r\nGSM1=+3161\r\nGSM2=\r\nGSM3=\r\n"
-    "LANGUAGE=1\r\n";
+    "JOB=Pump\r\nHIGH ALARM=0\r\nLOW ALARM=0\r\nGSM1=\r\nGSM2=\r\nGSM3=\r\nLANGUAGE=1\r\n";
 
 TEST(ClosingSession, closeByTheWindowMenuOrCloseMessage_asksAndActsOnTheAnswer) {
     Win32Editor editor;
