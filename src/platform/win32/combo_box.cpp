@@ -39,15 +39,23 @@ void setComboText(HWND combo, std::wstring_view text) {
     }
 }
 
+// The window is the field and the borders around it. Their size is measured from a first setting
+// of the field's height: Wine's combo box reports its field higher than it takes it, by another
+// amount after a change of font.
 void fitComboHeight(HWND combo, int height) {
-    RECT rect{};
-    GetWindowRect(combo, &rect);
-    const int difference = height - (rect.bottom - rect.top);
-    if (difference == 0) {
+    const auto windowHeight = [combo] {
+        RECT rect{};
+        GetWindowRect(combo, &rect);
+        return static_cast<int>(rect.bottom - rect.top);
+    };
+    if (windowHeight() == height) {
         return;
     }
-    const LRESULT fieldHeight = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), fieldHeight + difference);
+    const auto field =
+        static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    const int borders = windowHeight() - field;
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - borders);
 }
 
 }  // namespace orvane::platform::win32

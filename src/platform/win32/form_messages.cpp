@@ -1,5 +1,5 @@
-// The window's own messages: notifications from its controls, closing, activation and the end of
-// the window.
+// The window's own messages: notifications from its controls, closing, activation, a move to a
+// monitor of another DPI and the end of the window.
 
 #include "platform/shared/form_layout.h"
 #include "platform/win32/combo_box.h"
@@ -51,6 +51,9 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_DPICHANGED:
+            dpiChanged({LOWORD(wParam), HIWORD(wParam)}, *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_DESTROY:
             destroying();
             break;

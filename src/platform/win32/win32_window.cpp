@@ -24,6 +24,25 @@ constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 // The open list of the language box shows this many entries' height below the field.
 constexpr int kDroppedListFieldHeights = 6;
 
+struct PixelRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// The control's place in the client area at `dpi`.
+PixelRect pixelRect(const FormDesign& design, ControlId id, ScreenDpi dpi) {
+    const TwipRect rect = rectInWindow(design, id);
+    return {pixelsFromTwips(rect.left, dpi.x), pixelsFromTwips(rect.top, dpi.y),
+            pixelsFromTwips(rect.width, dpi.x), pixelsFromTwips(rect.height, dpi.y)};
+}
+
+// A drop-down combo box's window is as high as it is with its list open.
+int windowHeight(ControlKind kind, int height) {
+    return kind == ControlKind::ComboBox ? height * (1 + kDroppedListFieldHeights) : height;
+}
+
 HINSTANCE instance() {
     return GetModuleHandleW(nullptr);
 }
@@ -118,10 +137,12 @@ Win32Window::Win32Window(Win32Toolkit& toolkit, const FormDesign& design, FormEv
     : toolkit_(toolkit),
       design_(design),
       events_(events),
-      dpi_(screenDpi()),
+      systemDpi_(screenDpi()),
+      dpi_(systemDpi_),
+      pictures_(design.controls.size()),
       scrollTrackers_(design.controls.size()) {
-    font_ = createDesignFont(design.font, dpi_.y);
     createForm();
+    font_ = createDesignFont(design.font, dpi_.y);
     createControls();
     stackControls();
     setIcons();
@@ -141,8 +162,10 @@ Win32Window::~Win32Window() {
             DestroyIcon(icon);
         }
     }
-    for (const HICON icon : buttonIcons_) {
-        DestroyIcon(icon);
+    for (const HICON icon : pictures_) {
+        if (icon != nullptr) {
+            DestroyIcon(icon);
+        }
     }
 }
 
@@ -154,6 +177,26 @@ void Win32Window::createForm() {
     CreateWindowExW(kFormExStyle, kClassName, caption.c_str(), kFormStyle, CW_USEDEFAULT,
                     CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
                     nullptr, instance(), this);
+    // Windows opens a new window on a monitor of its choosing, whose DPI may not be the system's;
+    // no WM_DPICHANGED comes for that.
+    if (hwnd_ != nullptr && windowDpi(hwnd_) != dpi_) {
+        dpi_ = windowDpi(hwnd_);
+        fitClientArea();
+    }
+}
+
+// The frame around the client area is measured, not computed: at another DPI than the system's,
+// only Windows knows the size of its title bar and borders.
+void Win32Window::fitClientArea() {
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(hwnd_, &outer);
+    GetClientRect(hwnd_, &client);
+    const int width =
+        (outer.right - outer.left) - client.right + pixelsFromTwips(design_.clientWidth, dpi_.x);
+    const int height =
+        (outer.bottom - outer.top) - client.bottom + pixelsFromTwips(design_.clientHeight, dpi_.y);
+    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Window::createControls() {
@@ -165,17 +208,12 @@ void Win32Window::createControls() {
 
 HWND Win32Window::createControl(ControlId id) {
     const ControlDesign& control = design(id);
-    const TwipRect rect = rectInWindow(design_, id);
-    const int left = pixelsFromTwips(rect.left, dpi_.x);
-    const int top = pixelsFromTwips(rect.top, dpi_.y);
-    const int width = pixelsFromTwips(rect.width, dpi_.x);
-    const int height = pixelsFromTwips(rect.height, dpi_.y);
+    const PixelRect rect = pixelRect(design_, id, dpi_);
     const std::wstring text = toWide(control.text);
-    const auto create = [&](DWORD exStyle, const wchar_t* windowClass, DWORD style,
-                            int createdHeight) {
+    const auto create = [&](DWORD exStyle, const wchar_t* windowClass, DWORD style) {
         const HWND hwnd =
-            CreateWindowExW(exStyle, windowClass, text.c_str(), kChildStyle | style, left, top,
-                            width, createdHeight, hwnd_,
+            CreateWindowExW(exStyle, windowClass, text.c_str(), kChildStyle | style, rect.left,
+                            rect.top, rect.width, windowHeight(control.kind, rect.height), hwnd_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + id)),
                             instance(), nullptr);
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -183,21 +221,16 @@ HWND Win32Window::createControl(ControlId id) {
     };
     switch (control.kind) {
         case ControlKind::Frame:
-            return create(0, WC_BUTTONW, BS_GROUPBOX, height);
+            return create(0, WC_BUTTONW, BS_GROUPBOX);
         case ControlKind::ComboBox: {
-            // A drop-down combo box is created as high as it is with its list open.
             const HWND combo =
-                create(0, WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
-                       height * (1 + kDroppedListFieldHeights));
-            fitComboHeight(combo, height);
+                create(0, WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP);
+            fitComboHeight(combo, rect.height);
             return combo;
         }
         case ControlKind::PictureButton: {
-            const HWND button = create(0, WC_BUTTONW, BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, height);
-            if (const HICON icon = loadButtonPicture(control.picture, dpi_.x)) {
-                buttonIcons_.push_back(icon);
-                SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
-            }
+            const HWND button = create(0, WC_BUTTONW, BS_PUSHBUTTON | BS_ICON | WS_TABSTOP);
+            setPicture(button, id);
             if (!control.toolTip.empty()) {
                 toolTip_ = createToolTip(hwnd_, button, control.toolTip);
                 SendMessageW(toolTip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -205,7 +238,7 @@ HWND Win32Window::createControl(ControlId id) {
             return button;
         }
         case ControlKind::HScrollBar: {
-            const HWND bar = create(0, WC_SCROLLBARW, SBS_HORZ | WS_TABSTOP, height);
+            const HWND bar = create(0, WC_SCROLLBARW, SBS_HORZ | WS_TABSTOP);
             SCROLLINFO info{};
             info.cbSize = sizeof(info);
             info.fMask = SIF_RANGE | SIF_POS | SIF_PAGE;
@@ -218,7 +251,7 @@ HWND Win32Window::createControl(ControlId id) {
         }
         case ControlKind::TextBox: {
             const HWND box =
-                create(WS_EX_CLIENTEDGE, WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, height);
+                create(WS_EX_CLIENTEDGE, WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP);
             if (control.maxLength > 0) {
                 SendMessageW(box, EM_LIMITTEXT, static_cast<WPARAM>(control.maxLength), 0);
             }
@@ -238,11 +271,67 @@ void Win32Window::stackControls() {
     }
 }
 
+// The button's picture at the window's scale, in place of the one it had.
+void Win32Window::setPicture(HWND button, ControlId id) {
+    HICON& picture = pictures_[static_cast<std::size_t>(id)];
+    const HICON old = picture;
+    picture = loadButtonPicture(design(id).picture, dpi_.x);
+    SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture));
+    if (old != nullptr) {
+        DestroyIcon(old);
+    }
+}
+
+// The system's icon sizes are those at the system's DPI, so they are scaled to the window's
+// (as GetSystemMetricsForDpi would give them: 48 and 24 pixels at 144 DPI).
 void Win32Window::setIcons() {
-    bigIcon_ = loadPicture(design_.icon, GetSystemMetrics(SM_CXICON));
-    smallIcon_ = loadPicture(design_.icon, GetSystemMetrics(SM_CXSMICON));
+    const HICON oldBig = bigIcon_;
+    const HICON oldSmall = smallIcon_;
+    bigIcon_ = loadPicture(design_.icon, MulDiv(GetSystemMetrics(SM_CXICON), dpi_.x, systemDpi_.x));
+    smallIcon_ =
+        loadPicture(design_.icon, MulDiv(GetSystemMetrics(SM_CXSMICON), dpi_.x, systemDpi_.x));
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    for (const HICON icon : {oldBig, oldSmall}) {
+        if (icon != nullptr) {
+            DestroyIcon(icon);
+        }
+    }
+}
+
+// On a monitor of another DPI the window is laid out again from the design: size, places, font,
+// pictures and icons at the new scale, at the place Windows suggests.
+void Win32Window::dpiChanged(ScreenDpi dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+    const HFONT oldFont = font_;
+    font_ = createDesignFont(design_.font, dpi_.y);
+    for (const HWND hwnd : controls_) {
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    }
+    if (toolTip_ != nullptr) {
+        SendMessageW(toolTip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    }
+    DeleteObject(oldFont);
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The combo box takes its field's height from the font, so the places come after it.
+    for (std::size_t index = 0; index < controls_.size(); ++index) {
+        const auto id = static_cast<ControlId>(index);
+        const ControlKind kind = design(id).kind;
+        const PixelRect rect = pixelRect(design_, id, dpi_);
+        SetWindowPos(controls_[index], nullptr, rect.left, rect.top, rect.width,
+                     windowHeight(kind, rect.height), SWP_NOZORDER | SWP_NOACTIVATE);
+        if (kind == ControlKind::ComboBox) {
+            fitComboHeight(controls_[index], rect.height);
+        } else if (kind == ControlKind::PictureButton) {
+            setPicture(controls_[index], id);
+        }
+    }
+    setIcons();
+    // The frames draw only their outline, so what the old layout left between them is erased.
+    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 const ControlDesign& Win32Window::design(ControlId id) const {

@@ -61,9 +61,12 @@ class Win32Window final : public Window {
 
     void createForm();
     void createControls();
+    void fitClientArea();
     HWND createControl(ControlId id);
     void stackControls();
+    void setPicture(HWND button, ControlId id);
     void setIcons();
+    void dpiChanged(ScreenDpi dpi, const RECT& suggested);  // on WM_DPICHANGED
 
     const ControlDesign& design(ControlId id) const;
     ControlId controlOf(HWND hwnd) const;
@@ -80,12 +83,13 @@ class Win32Window final : public Window {
     Win32Toolkit& toolkit_;
     const FormDesign& design_;
     EventGate events_;
-    ScreenDpi dpi_;
+    const ScreenDpi systemDpi_;
+    ScreenDpi dpi_;  // that of the monitor the window is on
     HWND hwnd_ = nullptr;
     HFONT font_ = nullptr;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
-    std::vector<HICON> buttonIcons_;
+    std::vector<HICON> pictures_;  // by ControlId
     HWND toolTip_ = nullptr;
     std::vector<HWND> controls_;  // by ControlId
     std::vector<ControlId> tabOrder_;
