@@ -32,9 +32,12 @@ as_technician() {
 # the root window gets a property change every few tenths of a second.
 in_x_session() {
     mkdir -m 1777 /tmp/.X11-unix
-    as_technician Xvfb :1 -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
-    while [ ! -S /tmp/.X11-unix/X1 ]; do sleep 0.1; done
+    as_technician Xvfb :1 -screen 0 1024x768x24 -nolisten tcp -noreset > /dev/null 2>&1 &
     export DISPLAY=:1
+    # The socket comes before the server takes connections, and a window manager started in
+    # between gives up at once: the server is asked until it answers. It must not reset when that
+    # first client leaves: in the guest a reset may leave no server at all.
+    until xprop -root > /dev/null 2>&1; do sleep 0.1; done
     as_technician openbox > /dev/null 2>&1 &
     while sleep 0.3; do xprop -root -f _ORVANE_WAKE 32c -set _ORVANE_WAKE 1; done &
     until xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW; do sleep 0.2; done
