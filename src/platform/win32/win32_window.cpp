@@ -179,8 +179,11 @@ void Win32Window::createForm() {
                     nullptr, instance(), this);
     // Windows opens a new window on a monitor of its choosing, whose DPI may not be the system's;
     // no WM_DPICHANGED comes for that.
-    if (hwnd_ != nullptr && windowDpi(hwnd_) != dpi_) {
-        dpi_ = windowDpi(hwnd_);
+    if (hwnd_ == nullptr) {
+        return;
+    }
+    if (const ScreenDpi monitorDpi = windowDpi(hwnd_); monitorDpi != dpi_) {
+        dpi_ = monitorDpi;
         fitClientArea();
     }
 }
@@ -306,28 +309,27 @@ void Win32Window::dpiChanged(ScreenDpi dpi, const RECT& suggested) {
     SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
     const HFONT oldFont = font_;
     font_ = createDesignFont(design_.font, dpi_.y);
-    for (const HWND hwnd : controls_) {
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-    }
     if (toolTip_ != nullptr) {
         SendMessageW(toolTip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     }
-    DeleteObject(oldFont);
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    // The combo box takes its field's height from the font, so the places come after it.
     for (std::size_t index = 0; index < controls_.size(); ++index) {
         const auto id = static_cast<ControlId>(index);
+        const HWND hwnd = controls_[index];
         const ControlKind kind = design(id).kind;
         const PixelRect rect = pixelRect(design_, id, dpi_);
-        SetWindowPos(controls_[index], nullptr, rect.left, rect.top, rect.width,
+        // The font first: the combo box takes its field's height from it.
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        SetWindowPos(hwnd, nullptr, rect.left, rect.top, rect.width,
                      windowHeight(kind, rect.height), SWP_NOZORDER | SWP_NOACTIVATE);
         if (kind == ControlKind::ComboBox) {
-            fitComboHeight(controls_[index], rect.height);
+            fitComboHeight(hwnd, rect.height);
         } else if (kind == ControlKind::PictureButton) {
-            setPicture(controls_[index], id);
+            setPicture(hwnd, id);
         }
     }
+    DeleteObject(oldFont);
     setIcons();
     // The frames draw only their outline, so what the old layout left between them is erased.
     SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
