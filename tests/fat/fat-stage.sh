@@ -9,10 +9,9 @@
 # - saves: CUTS power cuts at random moments of a loop of saves through the editor's file layer.
 #   After a reported save the file must be that generation, whole; a cut inside a save may leave
 #   the generation before it, a temporary file and its space, nothing worse.
-# - read-only: a German window's save on a read-only medium fails in German, the file untouched.
 # - short-names: on a medium that keeps only 8.3 names the unpacked archive is whole and saves.
 # Usage: tests/fat/fat-stage.sh BUILD [CUTS]   (BUILD holds fat_probe and the Linux archive;
-# FAT_PARTS may name fewer parts than all four, FAT_PROBE and FAT_ARCHIVE other programs to try)
+# FAT_PARTS may name fewer parts than all three, FAT_PROBE and FAT_ARCHIVE other programs to try)
 set -eu
 export LC_ALL=C
 here=$(cd "$(dirname "$0")" && pwd)
@@ -198,18 +197,6 @@ saves() {
         "save, $((cuts - (passes - before))) with the file lost or damaged"
 }
 
-read_only() {
-    mark=$failures
-    new_medium
-    run read-only
-    box="box: Die Einstellungen konnten nicht gespeichert werden."
-    grep -q "^$box\$" "$console" && grep -q '^Der Datenträger ist schreibgeschützt\.$' \
-        "$console" || fail "read-only: no German box: $(grep -A 3 '^box' "$console")"
-    cmp -s "$work/monitor" "$(settings_bytes > "$work/found" && echo "$work/found")" ||
-        fail "read-only: SETTINGS.TXT changed"
-    pass "read-only medium: the save failed with a German box, the file untouched"
-}
-
 short_names() {
     mark=$failures
     new_medium
@@ -222,7 +209,7 @@ short_names() {
     pass "8.3 names only: the archive unpacked whole, and the editor saved"
 }
 
-for part in ${FAT_PARTS:-readme saves read_only short_names}; do
+for part in ${FAT_PARTS:-readme saves short_names}; do
     "$part"
 done
 echo "FAT stage: $passes passed, $failures failed"

@@ -64,9 +64,6 @@ case $STEP in
         mount -t vfat -o "$desktop" /dev/ubda "$medium" && as_technician "$PROBE" saves "$medium"
         ;;
     readme) readme ;;
-    read-only)
-        mount -t vfat -o "ro,$desktop" /dev/ubda "$medium" && "$PROBE" session "$medium"
-        ;;
     short-names)
         mount -t msdos /dev/ubda "$medium" && cd "$medium" && tar -xzf "$ARCHIVE" && echo "unpacked"
         # Every file of the archive still there with its own bytes, none taken over by another.
