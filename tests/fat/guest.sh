@@ -61,16 +61,17 @@ readme() {
 
 case $STEP in
     saves)
-        mount -t vfat -o "$desktop" /dev/ubda "$medium" && as_technician "$PROBE" saves "$medium"
+        mount -t vfat -o "$desktop" /dev/ubda "$medium" && as_technician "$PROBE" "$medium"
         ;;
     readme) readme ;;
     short-names)
-        mount -t msdos /dev/ubda "$medium" && cd "$medium" && tar -xzf "$ARCHIVE" && echo "unpacked"
+        mount -t msdos -o "uid=$USERID,gid=$USERID" /dev/ubda "$medium" && cd "$medium" &&
+            as_technician tar -xzf "$ARCHIVE" && echo "unpacked"
         # Every file of the archive still there with its own bytes, none taken over by another.
         tar -tzf "$ARCHIVE" | while read -r name; do
             [ -d "$name" ] || tar -xzOf "$ARCHIVE" "$name" | cmp -s - "$name" || echo "lost: $name"
         done
-        "$PROBE" session "$medium"
+        in_x_session sh "$CLOSE_AND_SAVE" sh orvane-pm.sh && echo "closed"
         ;;
 esac
 echo "step ended with status $?"
