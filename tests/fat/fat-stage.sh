@@ -189,10 +189,8 @@ saves() {
     inside=0
     after=0
     before=$passes
-    cut=1
-    while [ "$cut" -le "$cuts" ]; do
+    for cut in $(seq 1 "$cuts"); do
         cut_saves "$cut"
-        cut=$((cut + 1))
     done
     echo "power cuts in a loop of saves: $cuts, $after after a reported save, $inside inside a" \
         "save, $((cuts - (passes - before))) with the file lost or damaged"
